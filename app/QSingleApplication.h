@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QApplication>
+
+class QLocalServer;
+
+// The application object. While it is constructed it finds out whether this user already runs
+// a copy (a named local socket); if not, it listens under that name for later copies.
+class QSingleApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    QSingleApplication(int& argc, char** argv);
+    ~QSingleApplication() override;
+
+    bool isRunning() const { return m_bRunning; }
+
+    // Stops listening, so that a copy started from now on does not see this one.
+    void CloseServer();
+
+    // The socket name: on Unix a path in the user's own runtime folder, so that another user's
+    // copy neither blocks nor is blocked by ours.
+    static QString ServerName();
+
+private slots:
+    void newLocalConnection();
+
+private:
+    bool m_bRunning = false;
+    QLocalServer* m_pLocalServer = nullptr;
+};

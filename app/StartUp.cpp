@@ -1,0 +1,83 @@
+#include "app/StartUp.h"
+
+#include "app/ConfigSettings.h"
+#include "app/QSingleApplication.h"
+#include "ddc/DDCUtil.h"
+#include "ui/frame/CtrlWidgetMana.h"
+#include "ui/frame/MainWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QTranslator>
+
+#include <memory>
+
+namespace
+{
+const QString QSS_FOLDER = QStringLiteral(":/Qss/Resource/QssConfig");
+}
+
+QStringList GetTranslationFiles(int nLanguageType)
+{
+    if (nLanguageType == 1)
+        return {QStringLiteral(":/Lang/Translation/Language_en_US.qm")};
+    return {QStringLiteral(":/Lang/Translation/Language_zh_CN.qm"),
+            QStringLiteral(":/Lang/Translation/qtbase_zh_CN.qm")};
+}
+
+void InstallTranslators(QApplication& app)
+{
+    const int nLanguageType = GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0).toInt();
+    for (const QString& strFile : GetTranslationFiles(nLanguageType)) {
+        auto* pTranslator = new QTranslator(&app);
+        if (pTranslator->load(strFile))
+            QApplication::installTranslator(pTranslator);
+        else
+            delete pTranslator;
+    }
+}
+
+QString ReadStyleSheets(const QString& strFolder)
+{
+    const QStringList listNames = QDir(strFolder).entryList(QDir::Files, QDir::Unsorted);
+    QString strStyle;
+    for (const QString& strName : listNames) {
+        if (!strName.endsWith(QLatin1String(".qss")))
+            continue;
+        QFile file(strFolder + QLatin1Char('/') + strName);
+        if (file.open(QIODevice::ReadOnly))
+            strStyle += QString::fromUtf8(file.readAll());
+    }
+    return strStyle;
+}
+
+void LoadStyleSheets(QApplication& app)
+{
+    if (QDir(QSS_FOLDER).entryList(QDir::Files, QDir::Unsorted).isEmpty())
+        return;
+    app.setStyleSheet(ReadStyleSheets(QSS_FOLDER));
+}
+
+int RunClient(int argc, char* argv[])
+{
+    auto pApp = std::make_unique<QSingleApplication>(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Image/Resource/favicon.ico")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (pApp->isRunning())
+        return 0;
+
+    InstallTranslators(*pApp);
+    LoadStyleSheets(*pApp);
+
+    CDDCUtil::GetInstance()->Init();
+
+    auto pMainWindow = std::make_unique<MainWindow>(nullptr);
+    pMainWindow->show();
+    CtrlWidgetMana::GetInstance()->InitConnect();
+
+    const int nResult = QApplication::exec();
+    pMainWindow.reset();
+    pApp.reset();
+    return nResult;
+}

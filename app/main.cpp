@@ -1,0 +1,6 @@
+#include "app/StartUp.h"
+
+int main(int argc, char* argv[])
+{
+    return RunClient(argc, argv);
+}

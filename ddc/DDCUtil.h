@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ddc/MonitorInfo.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QSharedPointer>
+
+class CMonitorCtrlInterface;
+class CDisplayPlatform;
+class QPluginLoader;
+
+// The one gateway between the interface and the monitors: owns the monitor-control plug-in,
+// the detected monitors and the current monitor, and turns a page's code and value texts into
+// plug-in calls for the current monitor. Reads come from worker threads, everything else from
+// the GUI thread.
+class CDDCUtil : public QObject
+{
+    Q_OBJECT
+public:
+    static QSharedPointer<CDDCUtil>& GetInstance();
+    ~CDDCUtil() override;
+
+    void Init();
+    void Reset();
+    void SetCurrentMonitor(int nMonitorId);
+    MonitorInfo GetCurrentMonitor() const;
+    void GetMonitorList(QList<MonitorInfo>& list) const;
+
+    QString GetVcp(const QString& strCode);
+    QString GetSubVcp(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode, int nDelayMs);
+    void SetVcp(const QString& strCode, const QString& strValue);
+    void SetSubVcp(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode,
+                   const QString& strValue);
+
+    // Refresh rate in Hz of the display showing that monitor, or -1 when it cannot be had.
+    int GetRefreshRate(int nMonitorId) const;
+
+    void DetectMonitor();
+    QString GetEdidFromRegistry(const QString& strDeviceId) const;
+    static QString ParseMonitorNameFromEdid(const QString& strEdidHex);
+
+    // "0x"-prefixed text in base 16, anything else in base 10; what does not convert is 0.
+    static int ValueFromText(const QString& strValue);
+
+    // Tests run detection against a platform of their own; null restores the default choice.
+    void SetDisplayPlatform(CDisplayPlatform* pPlatform);
+
+signals:
+    void Sig_MonitorDetectFinished();
+
+private:
+    explicit CDDCUtil(QObject* parent = nullptr);
+    CDisplayPlatform* Platform() const;
+    int CurrentMonitorId() const;
+
+    QList<MonitorInfo> m_listMonitorInfo;
+    MonitorInfo m_currMonitorInfo;
+    CMonitorCtrlInterface* m_pMonitorCtrl = nullptr;
+    QPluginLoader* m_pLoader = nullptr;
+    CDisplayPlatform* m_pPlatformOverride = nullptr;
+    QSharedPointer<CDisplayPlatform> m_pOsPlatform;
+
+    // Guards the list and the current record (read by worker threads).
+    mutable QMutex m_stateMutex;
+    // Makes each transfer, and each selector-then-data pair, one unit against other threads.
+    QMutex m_transferMutex;
+};

@@ -1,0 +1,122 @@
+#include "ui/pages/SettingsPage.h"
+
+#include "ddc/DDCUtil.h"
+#include "ui/frame/GlobalSignal.h"
+#include "ui/pages/ValueTable.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
+
+namespace
+{
+const int FIRST_SHOW_DELAY_MS = 100;
+}
+
+CSettingsPage::CSettingsPage(int nPageIndex, bool bLoaded, QWidget* parent)
+    : QWidget(parent)
+    , m_bLoaded(bLoaded)
+    , m_nPageIndex(nPageIndex)
+{
+    connect(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_MonitorChanged, this, &CSettingsPage::Slot_MonitorChanged);
+}
+
+void CSettingsPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_bLoaded)
+        return;
+    m_bLoaded = true;
+    QTimer::singleShot(FIRST_SHOW_DELAY_MS, this, [this] { LoadAll(); });
+}
+
+void CSettingsPage::Slot_MonitorChanged(int nCurrSubWinIndex)
+{
+    if (nCurrSubWinIndex != m_nPageIndex) {
+        m_bLoaded = false;
+        return;
+    }
+    ReloadOnMonitorChange();
+}
+
+bool CSettingsPage::HasMonitor()
+{
+    QList<MonitorInfo> listMonitors;
+    CDDCUtil::GetInstance()->GetMonitorList(listMonitors);
+    return !listMonitors.isEmpty();
+}
+
+int CSettingsPage::ReadVcp(const QString& strCode)
+{
+    return CDDCUtil::GetInstance()->GetVcp(strCode).toInt(nullptr, 10);
+}
+
+int CSettingsPage::ReadSubVcp(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode,
+                              int nDelayMs)
+{
+    return CDDCUtil::GetInstance()->GetSubVcp(strSelectCode, strDataCode, strSubCode, nDelayMs).toInt(nullptr, 10);
+}
+
+void CSettingsPage::FillSlider(QSlider* pSlider, QLabel* pLabel, int nValue)
+{
+    {
+        const QSignalBlocker blocker(pSlider);
+        pSlider->setValue(nValue);
+    }
+    if (pLabel)
+        pLabel->setText(QString::number(nValue));
+}
+
+void CSettingsPage::FillCombo(QComboBox* pCombo, const CValueTable& table, int nValueRead)
+{
+    FillComboIndex(pCombo, table.IndexForValue(nValueRead));
+}
+
+void CSettingsPage::FillComboIndex(QComboBox* pCombo, int nIndex)
+{
+    const QSignalBlocker blocker(pCombo);
+    pCombo->setCurrentIndex(nIndex);
+}
+
+void CSettingsPage::FillChecked(QAbstractButton* pButton, bool bChecked)
+{
+    const QSignalBlocker blocker(pButton);
+    pButton->setChecked(bChecked);
+}
+
+void CSettingsPage::WriteSlider(QLabel* pLabel, const QString& strCode, int nValue)
+{
+    if (pLabel)
+        pLabel->setText(QString::number(nValue));
+    CDDCUtil::GetInstance()->SetVcp(strCode, QString::number(nValue));
+}
+
+void CSettingsPage::WriteSubSlider(QLabel* pLabel, const QString& strSelectCode, const QString& strDataCode,
+                                   const QString& strSubCode, int nValue)
+{
+    if (pLabel)
+        pLabel->setText(QString::number(nValue));
+    CDDCUtil::GetInstance()->SetSubVcp(strSelectCode, strDataCode, strSubCode, QString::number(nValue));
+}
+
+bool CSettingsPage::WriteCombo(const CValueTable& table, int nIndex, const QString& strCode)
+{
+    const QString strValue = table.ValueForIndex(nIndex);
+    if (strValue.isNull())
+        return false;
+    CDDCUtil::GetInstance()->SetVcp(strCode, strValue);
+    return true;
+}
+
+bool CSettingsPage::WriteSubCombo(const CValueTable& table, int nIndex, const QString& strSelectCode,
+                                  const QString& strDataCode, const QString& strSubCode)
+{
+    const QString strValue = table.ValueForIndex(nIndex);
+    if (strValue.isNull())
+        return false;
+    CDDCUtil::GetInstance()->SetSubVcp(strSelectCode, strDataCode, strSubCode, strValue);
+    return true;
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ui/frame/WaitDlg.h"
+
+#include <QMetaObject>
+#include <QWidget>
+#include <QtConcurrent>
+
+class CValueTable;
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QSlider;
+
+// The pattern every settings page follows: load its values in a worker behind the wait dialog
+// when first shown, on refresh or on a monitor change; fill the controls with their signals
+// blocked so that a fill writes nothing; turn each user change into one write at once.
+// A page states only its groups, its reads, its value tables and its slots.
+class CSettingsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    // nPageIndex: the page's place in the main window's stack. bLoaded: true for a page that
+    // schedules its own first load instead of loading when first shown.
+    CSettingsPage(int nPageIndex, bool bLoaded, QWidget* parent);
+
+    int PageIndex() const { return m_nPageIndex; }
+    bool IsLoaded() const { return m_bLoaded; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+    // The page's full load: its groups one after the other, each behind its own dialog.
+    virtual void LoadAll() = 0;
+    // What a monitor change does while the page is on show; the standard page waits first.
+    virtual void ReloadOnMonitorChange() { LoadAll(); }
+
+    // Runs one group's worker on the global pool behind the wait dialog; returns when both
+    // the work and the dialog are done.
+    template <class TPage>
+    void RunLoad(void (TPage::*pfnLoad)(), const QString& strText)
+    {
+        RunWithWaitDialog(QtConcurrent::run(static_cast<TPage*>(this), pfnLoad), strText, this);
+    }
+
+    // From a worker: hands a fill, which captures its value record by value, to the page's thread.
+    template <class TFill>
+    void PostToPage(TFill fill)
+    {
+        QMetaObject::invokeMethod(this, std::move(fill), Qt::QueuedConnection);
+    }
+
+    static bool HasMonitor();
+    // Worker-side reads: decimal text to int, anything else 0.
+    static int ReadVcp(const QString& strCode);
+    static int ReadSubVcp(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode,
+                          int nDelayMs = 0);
+
+    // Silent fills (signals blocked), used by loads and by hub listeners.
+    static void FillSlider(QSlider* pSlider, QLabel* pLabel, int nValue);
+    static void FillCombo(QComboBox* pCombo, const CValueTable& table, int nValueRead);
+    static void FillComboIndex(QComboBox* pCombo, int nIndex);
+    static void FillChecked(QAbstractButton* pButton, bool bChecked);
+
+    // Writes from user actions.
+    static void WriteSlider(QLabel* pLabel, const QString& strCode, int nValue);
+    static void WriteSubSlider(QLabel* pLabel, const QString& strSelectCode, const QString& strDataCode,
+                               const QString& strSubCode, int nValue);
+    // False, and nothing written, for an index the table has no row for (-1: nothing selected).
+    static bool WriteCombo(const CValueTable& table, int nIndex, const QString& strCode);
+    static bool WriteSubCombo(const CValueTable& table, int nIndex, const QString& strSelectCode,
+                              const QString& strDataCode, const QString& strSubCode);
+
+    bool m_bLoaded;
+
+protected slots:
+    void Slot_MonitorChanged(int nCurrSubWinIndex);
+
+private:
+    const int m_nPageIndex;
+};
