@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+
+#include <vector>
 
 class QAbstractButton;
 class QComboBox;
@@ -71,17 +74,21 @@ public:
 
     static CtrlWidgetMana* GetInstance();
 
-    // Each page hands over its shared controls at the end of its constructor.
+    // Each page hands over its shared controls at the end of its constructor. Registering again
+    // replaces the page's controls and drops the connections of the ones replaced; call
+    // InitConnect() again to wire the new ones.
     void RegisterStandardMode(const StandardModeCtrls& ctrls);
     void RegisterProfessionalGraphics(const GraphicsCtrls& ctrls);
     void RegisterProfessionalGame(const GameCtrls& ctrls);
     void RegisterSystemSetting(QComboBox* pReadingLamp);
 
-    // Called once by start-up after the main window (and so every page) exists.
+    // Called by start-up after the main window (and so every page) exists. Controls not
+    // registered are skipped; calling it again adds no second connection.
     void InitConnect();
 
     int GetCurrGameMode() const { return m_nCurrGameMode; }
-    // Stores a game preset just shown; emits gameModeChanged() only when it differs.
+    // Stores a game preset just shown; emits gameModeChanged() only when it differs. -1 is the
+    // "no preset yet" state, for which the rules do nothing.
     void SetCurrGameMode(int nGameMode);
 
 signals:
@@ -103,50 +110,64 @@ public slots:
 private:
     CtrlWidgetMana() = default;
 
-    // Rows 1..43 and 45 of the rule tables, in that order.
-    QSlider* m_pStdBrightness = nullptr;
-    QSlider* m_pGameBrightness = nullptr;
-    QSlider* m_pStdContrast = nullptr;
-    QSlider* m_pGameContrast = nullptr;
-    QSlider* m_pStdSharpness = nullptr;
-    QSlider* m_pGameSharpness = nullptr;
-    QComboBox* m_pScenarioMode = nullptr;
-    QSlider* m_pDarkEnhancement = nullptr;
-    QSlider* m_pBlackHomogenizer = nullptr;
-    QComboBox* m_pColorTemperature = nullptr;
-    QSlider* m_pUMRed = nullptr;
-    QSlider* m_pUMGreen = nullptr;
-    QSlider* m_pUMBlue = nullptr;
-    QSlider* m_pHueRed = nullptr;
-    QSlider* m_pHueGreen = nullptr;
-    QSlider* m_pHueBlue = nullptr;
-    QSlider* m_pHueYellow = nullptr;
-    QSlider* m_pHueMagenta = nullptr;
-    QSlider* m_pHueCyan = nullptr;
-    QSlider* m_pSaturationRed = nullptr;
-    QSlider* m_pSaturationGreen = nullptr;
-    QSlider* m_pSaturationBlue = nullptr;
-    QSlider* m_pSaturationYellow = nullptr;
-    QSlider* m_pSaturationMagenta = nullptr;
-    QSlider* m_pSaturationCyan = nullptr;
-    QComboBox* m_pStdLowBlueLight = nullptr;
-    QComboBox* m_pGraphicsLowBlueLight = nullptr;
-    QComboBox* m_pDynamicBacklight = nullptr;
-    QComboBox* m_pGamma = nullptr;
-    QComboBox* m_pRGBRange = nullptr;
-    QComboBox* m_pColorType = nullptr;
-    QAbstractButton* m_pEnableGameCross = nullptr;
-    QComboBox* m_pDisplayRefreshRate = nullptr;
-    QComboBox* m_pOwl = nullptr;
-    QComboBox* m_pHDR = nullptr;
-    QComboBox* m_pGameMPRT = nullptr;
-    QComboBox* m_pStdMPRT = nullptr;
-    QComboBox* m_pDynamicContrast = nullptr;
-    QComboBox* m_pReadingLamp = nullptr;
-    QComboBox* m_pGraphicsGamutMode = nullptr;
-    QComboBox* m_pGameGamutMode = nullptr;
-    QComboBox* m_pProportionalMode = nullptr;
-    QComboBox* m_pAdaptiveSync = nullptr;
+    void EnableAll(bool bEnabled);
+    void ApplyGamePreset(int nGameMode);
+
+    // Control groups the rules act on together.
+    std::vector<QSlider*> BothBrightness() const;
+    std::vector<QSlider*> BothContrast() const;
+    std::vector<QSlider*> BothSharpness() const;
+    std::vector<QSlider*> UserModeSliders() const;
+    std::vector<QSlider*> HueAndSaturation() const;
+    std::vector<QComboBox*> BothLowBlueLight() const;
+    std::vector<QComboBox*> BothMPRT() const;
+    std::vector<QComboBox*> BothGamut() const;
+    std::vector<QWidget*> RGBRangeToReadingLamp() const;
+
+    // Guarded: the pages may go before this process-wide object does.
+    QPointer<QSlider> m_pStdBrightness;
+    QPointer<QSlider> m_pGameBrightness;
+    QPointer<QSlider> m_pStdContrast;
+    QPointer<QSlider> m_pGameContrast;
+    QPointer<QSlider> m_pStdSharpness;
+    QPointer<QSlider> m_pGameSharpness;
+    QPointer<QComboBox> m_pScenarioMode;
+    QPointer<QSlider> m_pDarkEnhancement;
+    QPointer<QSlider> m_pBlackHomogenizer;
+    QPointer<QComboBox> m_pColorTemperature;
+    QPointer<QSlider> m_pUMRed;
+    QPointer<QSlider> m_pUMGreen;
+    QPointer<QSlider> m_pUMBlue;
+    QPointer<QSlider> m_pHueRed;
+    QPointer<QSlider> m_pHueGreen;
+    QPointer<QSlider> m_pHueBlue;
+    QPointer<QSlider> m_pHueYellow;
+    QPointer<QSlider> m_pHueMagenta;
+    QPointer<QSlider> m_pHueCyan;
+    QPointer<QSlider> m_pSaturationRed;
+    QPointer<QSlider> m_pSaturationGreen;
+    QPointer<QSlider> m_pSaturationBlue;
+    QPointer<QSlider> m_pSaturationYellow;
+    QPointer<QSlider> m_pSaturationMagenta;
+    QPointer<QSlider> m_pSaturationCyan;
+    QPointer<QComboBox> m_pStdLowBlueLight;
+    QPointer<QComboBox> m_pGraphicsLowBlueLight;
+    QPointer<QComboBox> m_pDynamicBacklight;
+    QPointer<QComboBox> m_pGamma;
+    QPointer<QComboBox> m_pRGBRange;
+    QPointer<QComboBox> m_pColorType;
+    QPointer<QAbstractButton> m_pEnableGameCross;
+    QPointer<QComboBox> m_pDisplayRefreshRate;
+    QPointer<QComboBox> m_pOwl;
+    QPointer<QComboBox> m_pHDR;
+    QPointer<QComboBox> m_pGameMPRT;
+    QPointer<QComboBox> m_pStdMPRT;
+    QPointer<QComboBox> m_pDynamicContrast;
+    QPointer<QComboBox> m_pReadingLamp;
+    QPointer<QComboBox> m_pGraphicsGamutMode;
+    QPointer<QComboBox> m_pGameGamutMode;
+    QPointer<QComboBox> m_pProportionalMode;
+    QPointer<QComboBox> m_pAdaptiveSync;
     int m_nCurrGameMode = -1;
-    QWidget* m_pOfficeMode = nullptr;
+    QPointer<QWidget> m_pOfficeMode;
 };
