@@ -5,60 +5,260 @@
     <name>CAboutThisMachineWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>System Version:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Current Type:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copyright © the maker of this software. All rights reserved.&lt;br/&gt;No part of this software or its documentation may be copied, modified or distributed without the maker's written permission.&lt;br/&gt;Web site: www.zavo-display.example&lt;br/&gt;Service line: 000-0000-0000</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Config Params:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Export Params</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import Params</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Load Data...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Refresh Data...</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>CAutoColorCalibrateWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hardware  Color Calibration</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select Serial Port</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Color Calib Type</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Software  Color Calibration</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Screen Type</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Graphics Card Type</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>N Card</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A Card</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Color Calib ICC File</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Upload File</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Begin Calibrate</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>CProfessionalGameWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>CProfessionalGraphicsWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>CStandardModeWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>CSystemSettingWidget</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
+        <source>System Setting</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>KVM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>USB-B</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Type-C</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Type-C DSC</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>ON</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>HDMI Version</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>HDMI2.0</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>HDMI2.1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>USB Mains</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Light Eco</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reading Lamp</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>USB Upgrade</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Light Perception</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>OSD Language</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PIP Size</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PIP Position</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sub  Signal</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Monitor Factory Reset</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Load Data...</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>CWaitDlgClass</name>
     <message>
         <source>CWaitDlg</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>ZAVO Client</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

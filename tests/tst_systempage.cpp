@@ -1,0 +1,336 @@
+#include "ddc/DDCUtil.h"
+#include "tests/WaitDialogProbe.h"
+#include "tests/support/TestSupport.h"
+#include "ui/frame/GlobalSignal.h"
+#include "ui/pages/AboutThisMachineWidget.h"
+#include "ui/pages/SystemSettingWidget.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QtTest>
+
+using TestSupport::Transcript;
+
+namespace
+{
+// Every load value differs from the factory state, so a fill from the wrong code shows.
+const QByteArray LOAD_VALUES = R"({"monitors":[{"values":{
+    "0xEE/0x07":1, "0xEE/0x08":2, "0xEE/0x09":1, "0xCC":6, "0xF0/0x07":1, "0xEE/0x05":1,
+    "0xF0/0x06":1, "0xF0/0x0F":1, "0xF0/0x10":1, "0x60":17, "0xF0/0x01":3, "0xF0/0x00":4}}, {}]})";
+
+// The twelve reads of one load from monitor 0 with LOAD_VALUES, selector writes included.
+const QStringList LOAD_TRANSCRIPT{
+    "SET 0 0xEE 7",  "GET 0 0xEF 1", "SET 0 0xEE 8",  "GET 0 0xEF 2", "SET 0 0xEE 9",  "GET 0 0xEF 1",
+    "GET 0 0xCC 6",  "SET 0 0xF0 7", "GET 0 0xF2 1",  "SET 0 0xEE 5", "GET 0 0xEF 1",  "SET 0 0xF0 6",
+    "GET 0 0xF2 1",  "SET 0 0xF0 15", "GET 0 0xF2 1", "SET 0 0xF0 16", "GET 0 0xF2 1", "GET 0 0x60 17",
+    "SET 0 0xF0 1",  "GET 0 0xF2 3", "SET 0 0xF0 0",  "GET 0 0xF2 4"};
+
+const int LOAD_TIMEOUT_MS = 5000;
+
+QByteArray Config(const QByteArray& baValues)
+{
+    return QByteArrayLiteral(R"({"monitors":[{"values":)") + baValues + QByteArrayLiteral("}, {}]}");
+}
+
+template <class T>
+T* Child(QWidget& page, const char* szName)
+{
+    T* pChild = page.findChild<T*>(QString::fromLatin1(szName));
+    if (!pChild)
+        qFatal("no child %s", szName);
+    return pChild;
+}
+}
+
+// The system-setting page against the simulated monitor: what a load reads and shows, what
+// each change writes, and the factory reset.
+class TestSystemPage : public QObject
+{
+    Q_OBJECT
+private:
+    // Shows the page and waits until its first load's dialog has come and gone.
+    static bool ShowAndLoad(QWidget& page, CWaitDialogProbe& probe)
+    {
+        const int nOpened = probe.Opened();
+        page.show();
+        return QTest::qWaitFor([&] { return probe.Opened() > nOpened && probe.Closed() == probe.Opened(); },
+                               LOAD_TIMEOUT_MS);
+    }
+
+private slots:
+    void init() { QVERIFY(TestSupport::UseDefaultSim()); }
+
+    void loadReadsTwelveValuesInOrder()
+    {
+        QVERIFY(TestSupport::UseSimConfig(LOAD_VALUES));
+        CWaitDialogProbe probe;
+        CSystemSettingWidget page;
+        QVERIFY(ShowAndLoad(page, probe));
+        QCOMPARE(Transcript(), LOAD_TRANSCRIPT);
+        QCOMPARE(probe.Texts(), QStringList{"Load Data..."});
+    }
+
+    void fillShowsLoadedValues_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("feature");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("HDMI version, disabled") << "cmbHDMIVersion" << "0xEE/0x07" << 0 << 0 << false;
+        QTest::newRow("KVM, disabled") << "cmbKVM" << "0xEE/0x08" << 2 << 2 << false;
+        QTest::newRow("Type-C DSC, disabled") << "cmbTypeCDsc" << "0xEE/0x09" << 1 << 1 << false;
+        QTest::newRow("USB upgrade, disabled") << "cmbUSBUpgrade" << "0xF0/0x07" << 1 << 1 << false;
+        QTest::newRow("USB mains, disabled") << "cmbUSBMains" << "0xF0/0x06" << 1 << 1 << false;
+        QTest::newRow("light eco, disabled") << "cmbLightEco" << "0xF0/0x0F" << 1 << 1 << false;
+        QTest::newRow("reading lamp") << "cmbReadingLamp" << "0xEE/0x05" << 1 << 1 << true;
+        QTest::newRow("light perception, hidden") << "cmbLightPerception" << "0xF0/0x10" << 1 << 1 << true;
+        QTest::newRow("OSD Korean") << "cmbOSDLang" << "0xCC" << 7 << 2 << true;
+        QTest::newRow("OSD French") << "cmbOSDLang" << "0xCC" << 3 << 6 << true;
+        QTest::newRow("OSD 0x01 has no row") << "cmbOSDLang" << "0xCC" << 1 << -1 << true;
+        QTest::newRow("KVM outside table") << "cmbKVM" << "0xEE/0x08" << 3 << -1 << false;
+    }
+    void fillShowsLoadedValues()
+    {
+        QFETCH(QString, combo);
+        QFETCH(QString, feature);
+        QFETCH(int, value);
+        QFETCH(int, index);
+        QFETCH(bool, enabled);
+        QVERIFY(TestSupport::UseSimConfig(Config(QStringLiteral(R"({"%1": %2})").arg(feature).arg(value).toLatin1())));
+        CWaitDialogProbe probe;
+        CSystemSettingWidget page;
+        auto* pCombo = Child<QComboBox>(page, combo.toLatin1().constData());
+        {
+            // Something other than what the load must show.
+            const QSignalBlocker blocker(pCombo);
+            pCombo->setCurrentIndex(index == 0 ? 1 : 0);
+        }
+        QVERIFY(ShowAndLoad(page, probe));
+        QCOMPARE(pCombo->currentIndex(), index);
+        QCOMPARE(pCombo->isEnabled(), enabled);
+        // The fill wrote nothing: the only writes are the reads' own selector writes.
+        for (const QString& strWrite : TestSupport::Writes())
+            QVERIFY2(strWrite.contains(QLatin1String(" 0xEE ")) || strWrite.contains(QLatin1String(" 0xF0 ")), qPrintable(strWrite));
+    }
+
+    void failedReadsShowFirstItemOrNothing()
+    {
+        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{"values":{"0xEE/0x08":2,"0xCC":2},
+                                              "failing":["0xEE/0x08","0xCC"]}]})"));
+        CWaitDialogProbe probe;
+        CSystemSettingWidget page;
+        QVERIFY(ShowAndLoad(page, probe));
+        QVERIFY(Transcript().contains("GET 0 0xCC -1"));
+        QCOMPARE(Child<QComboBox>(page, "cmbKVM")->currentText(), QStringLiteral("Auto"));
+        QCOMPARE(Child<QComboBox>(page, "cmbOSDLang")->currentIndex(), -1);
+    }
+
+    void osdLanguageOutsideTableThenChinese()
+    {
+        QVERIFY(TestSupport::UseSimConfig(Config(R"({"0xCC": 1})")));
+        CWaitDialogProbe probe;
+        CSystemSettingWidget page;
+        QVERIFY(ShowAndLoad(page, probe));
+        auto* pOsd = Child<QComboBox>(page, "cmbOSDLang");
+        QCOMPARE(pOsd->currentIndex(), -1);
+        QCOMPARE(pOsd->currentText(), QString());
+
+        TestSupport::Sim()->ClearTranscript();
+        pOsd->setCurrentIndex(pOsd->findText(QStringLiteral("中文")));
+        QCOMPARE(Transcript(), QStringList{"SET 0 0xCC 13"});
+        QCOMPARE(TestSupport::Sim()->Value(0, "0xCC"), 13);
+    }
+
+    void comboWrites_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("HDMI version") << "cmbHDMIVersion" << 1 << QStringList{"SET 0 0xEE 7", "SET 0 0xEF 1"};
+        QTest::newRow("KVM Type-C") << "cmbKVM" << 2 << QStringList{"SET 0 0xEE 8", "SET 0 0xEF 2"};
+        QTest::newRow("Type-C DSC") << "cmbTypeCDsc" << 1 << QStringList{"SET 0 0xEE 9", "SET 0 0xEF 1"};
+        QTest::newRow("OSD Spanish") << "cmbOSDLang" << 4 << QStringList{"SET 0 0xCC 10"};
+        QTest::newRow("OSD Japanese") << "cmbOSDLang" << 5 << QStringList{"SET 0 0xCC 6"};
+        QTest::newRow("USB upgrade") << "cmbUSBUpgrade" << 1 << QStringList{"SET 0 0xF0 7", "SET 0 0xF2 1"};
+        QTest::newRow("reading lamp") << "cmbReadingLamp" << 1 << QStringList{"SET 0 0xEE 5", "SET 0 0xEF 1"};
+        QTest::newRow("USB mains") << "cmbUSBMains" << 1 << QStringList{"SET 0 0xF0 6", "SET 0 0xF2 1"};
+        QTest::newRow("light eco") << "cmbLightEco" << 1 << QStringList{"SET 0 0xF0 15", "SET 0 0xF2 1"};
+        QTest::newRow("light perception") << "cmbLightPerception" << 1 << QStringList{"SET 0 0xF0 16", "SET 0 0xF2 1"};
+        QTest::newRow("PIP size large") << "cmbPipSize" << 2 << QStringList{"SET 0 0xEE 17", "SET 0 0xEF 2"};
+        QTest::newRow("PIP position bottom left") << "cmbPipPosition" << 3 << QStringList{"SET 0 0xEE 16", "SET 0 0xEF 3"};
+        QTest::newRow("sub signal HDMI1 skips 0x01") << "cmbSubSignal" << 1 << QStringList{"SET 0 0xEE 15", "SET 0 0xEF 2"};
+        QTest::newRow("sub signal Type-C") << "cmbSubSignal" << 3 << QStringList{"SET 0 0xEE 15", "SET 0 0xEF 4"};
+        QTest::newRow("emptied KVM writes nothing") << "cmbKVM" << -1 << QStringList{};
+        QTest::newRow("emptied OSD writes nothing") << "cmbOSDLang" << -1 << QStringList{};
+    }
+    void comboWrites()
+    {
+        QFETCH(QString, combo);
+        QFETCH(int, index);
+        QFETCH(QStringList, expected);
+        CSystemSettingWidget page;
+        auto* pCombo = Child<QComboBox>(page, combo.toLatin1().constData());
+        pCombo->setCurrentIndex(index);
+        QCOMPARE(pCombo->currentIndex(), index);
+        QCOMPARE(Transcript(), expected);
+    }
+
+    void pipPbpModes()
+    {
+        CSystemSettingWidget page;
+        auto* pSwitch = Child<QPushButton>(page, "btnPipPbp");
+        auto* pPip = Child<QPushButton>(page, "btnPIP");
+        auto* pPbp = Child<QPushButton>(page, "btnPBP");
+        auto* pSize = Child<QComboBox>(page, "cmbPipSize");
+        auto* pSubSignal = Child<QComboBox>(page, "cmbSubSignal");
+        QTRY_VERIFY(!pPip->isEnabled());
+        QVERIFY(!pPbp->isEnabled() && !pSubSignal->isEnabled() && !pSize->isEnabled());
+
+        pSwitch->click();
+        QTRY_VERIFY(pPip->isEnabled());
+        QVERIFY(pPbp->isEnabled() && pSubSignal->isEnabled() && !pSize->isEnabled());
+        QCOMPARE(Transcript(), QStringList{});
+
+        pPbp->click();
+        QCOMPARE(Transcript(), (QStringList{"SET 0 0xEE 14", "SET 0 0xEF 1"}));
+        QVERIFY(!pSize->isEnabled());
+
+        TestSupport::Sim()->ClearTranscript();
+        pSwitch->click();
+        QCOMPARE(Transcript(), (QStringList{"SET 0 0xEE 14", "SET 0 0xEF 0"}));
+        QTRY_VERIFY(!pPip->isEnabled());
+        QVERIFY(!pPbp->isEnabled() && !pSubSignal->isEnabled());
+    }
+
+    void pipReadsBackSizeAndPosition_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QStringList>("writesBack");
+        QTest::newRow("size outside table") << 5 << 2 << QStringList{"SET 0 0xEE 16", "SET 0 0xEF 2"};
+        QTest::newRow("position outside table") << 1 << 9 << QStringList{"SET 0 0xEE 17", "SET 0 0xEF 1"};
+        QTest::newRow("both outside table") << 7 << 4 << QStringList{};
+        QTest::newRow("both as shown") << 0 << 0 << QStringList{};
+    }
+    void pipReadsBackSizeAndPosition()
+    {
+        QFETCH(int, size);
+        QFETCH(int, position);
+        QFETCH(QStringList, writesBack);
+        QVERIFY(TestSupport::UseSimConfig(
+            Config(QStringLiteral(R"({"0xEE/0x11": %1, "0xEE/0x10": %2})").arg(size).arg(position).toLatin1())));
+        CSystemSettingWidget page;
+        auto* pPip = Child<QPushButton>(page, "btnPIP");
+        Child<QPushButton>(page, "btnPipPbp")->click();
+        QTRY_VERIFY(pPip->isEnabled());
+
+        pPip->click();
+        const QStringList listExpected = QStringList{"SET 0 0xEE 14", "SET 0 0xEF 2",
+                                                     "SET 0 0xEE 17", QStringLiteral("GET 0 0xEF %1").arg(size),
+                                                     "SET 0 0xEE 16", QStringLiteral("GET 0 0xEF %1").arg(position)}
+            + writesBack;
+        QCOMPARE(Transcript(), listExpected);
+        QVERIFY(Child<QComboBox>(page, "cmbPipSize")->isEnabled());
+        QVERIFY(Child<QComboBox>(page, "cmbPipPosition")->isEnabled());
+        // The monitor keeps what it reported.
+        QCOMPARE(TestSupport::Sim()->Value(0, "0xEE/0x11"), size);
+        QCOMPARE(TestSupport::Sim()->Value(0, "0xEE/0x10"), position);
+    }
+
+    void factoryResetReloadsThisPageOnly()
+    {
+        QVERIFY(TestSupport::UseSimConfig(LOAD_VALUES));
+        CWaitDialogProbe probe;
+        CAboutThisMachineWidget other;
+        QVERIFY(ShowAndLoad(other, probe));
+        CSystemSettingWidget page;
+        QVERIFY(ShowAndLoad(page, probe));
+        auto* pOsd = Child<QComboBox>(page, "cmbOSDLang");
+        pOsd->setCurrentIndex(1); // English, 0x02: no longer the factory value
+        QCOMPARE(TestSupport::Sim()->Value(0, "0xCC"), 2);
+
+        TestSupport::Sim()->ClearTranscript();
+        probe.Restart();
+        QTest::mouseClick(Child<QPushButton>(page, "btnReset"), Qt::LeftButton);
+
+        // The click returns after the pause and the reload.
+        QCOMPARE(Transcript(), (QStringList{"SET 0 0x04 1", "RESET"} + LOAD_TRANSCRIPT));
+        QCOMPARE(probe.Opened(), 1);
+        QVERIFY2(probe.FirstOpenedMs() >= 1400 && probe.FirstOpenedMs() < 4000, qPrintable(QString::number(probe.FirstOpenedMs())));
+        QCOMPARE(probe.Texts(), QStringList{"Load Data..."});
+        QCOMPARE(pOsd->currentIndex(), 5);
+        QVERIFY(page.IsLoaded());
+        QVERIFY(!other.IsLoaded());
+
+        // The other page loads when it is next shown.
+        other.hide();
+        TestSupport::Sim()->ClearTranscript();
+        QVERIFY(ShowAndLoad(other, probe));
+        QCOMPARE(probe.Opened(), 2);
+    }
+
+    void monitorChanged_data()
+    {
+        QTest::addColumn<int>("pageIndex");
+        QTest::addColumn<bool>("reloaded");
+        QTest::newRow("another page on show") << 0 << false;
+        QTest::newRow("about page on show") << 5 << false;
+        QTest::newRow("this page on show") << 3 << true;
+    }
+    void monitorChanged()
+    {
+        QFETCH(int, pageIndex);
+        QFETCH(bool, reloaded);
+        CWaitDialogProbe probe;
+        CSystemSettingWidget page;
+        QVERIFY(ShowAndLoad(page, probe));
+        TestSupport::Sim()->ClearTranscript();
+        CDDCUtil::GetInstance()->SetCurrentMonitor(1);
+
+        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(pageIndex);
+        QTest::qWait(300);
+        QCOMPARE(Transcript().contains("GET 1 0xCC 13"), reloaded);
+        QCOMPARE(probe.Opened(), reloaded ? 2 : 1);
+        QCOMPARE(page.IsLoaded(), reloaded);
+
+        if (!reloaded) {
+            // Stale: the next showing loads, from the monitor now current.
+            page.hide();
+            QVERIFY(ShowAndLoad(page, probe));
+            QVERIFY(Transcript().contains("GET 1 0xCC 13"));
+        }
+    }
+
+    void noMonitorShowsDialogAndReadsNothing()
+    {
+        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
+        CWaitDialogProbe probe;
+        CSystemSettingWidget page;
+        auto* pKvm = Child<QComboBox>(page, "cmbKVM");
+        {
+            const QSignalBlocker blocker(pKvm);
+            pKvm->setCurrentIndex(2);
+        }
+        QVERIFY(ShowAndLoad(page, probe));
+        QCOMPARE(probe.Opened(), 1);
+        QVERIFY2(probe.LastShownMs() >= 800 && probe.LastShownMs() < 2500, qPrintable(QString::number(probe.LastShownMs())));
+        QCOMPARE(Transcript(), QStringList{});
+        QCOMPARE(pKvm->currentIndex(), 2);
+    }
+
+    void refreshResetsThenReloads()
+    {
+        QVERIFY(TestSupport::UseSimConfig(LOAD_VALUES));
+        CWaitDialogProbe probe;
+        CSystemSettingWidget page;
+        QVERIFY(ShowAndLoad(page, probe));
+        TestSupport::Sim()->ClearTranscript();
+        QTest::mouseClick(Child<QPushButton>(page, "btnRefreshSysSetting"), Qt::LeftButton);
+        QCOMPARE(Transcript(), QStringList{"RESET"} + LOAD_TRANSCRIPT);
+        QCOMPARE(probe.Opened(), 2);
+    }
+};
+
+QTEST_MAIN(TestSystemPage)
+#include "tst_systempage.moc"
