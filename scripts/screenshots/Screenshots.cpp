@@ -4,7 +4,7 @@
 //   --lang         0 Simplified Chinese, 1 English; without it both, each in a process of its own
 //   --size         window size, default 1248x702 (65 % of a 1920x1080 screen)
 //   --calibration  show the colour-calibration menu button, as SystemConfig.ini can
-//   --dialogs      also grab the About and wait dialogs
+//   --dialogs      also grab the About dialog, the tray menu and the wait dialog
 // Writes <outdir>/window_<lang>.png and <outdir>/<page>_<lang>.png with <lang> zh or en.
 
 #include "app/ConfigSettings.h"
@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QIcon>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -138,6 +139,12 @@ int RunLanguage(QApplication& app, const QString& strOutDir, int nLang, const QS
         Settle(200);
         bOk = Save(&about, QStringLiteral("%1/aboutdlg_%2.png").arg(strOutDir, strLang)) && bOk;
         about.close();
+
+        if (auto* pMenu = window.findChild<QMenu*>()) {
+            pMenu->ensurePolished();
+            pMenu->adjustSize();
+            bOk = Save(pMenu, QStringLiteral("%1/traymenu_%2.png").arg(strOutDir, strLang)) && bOk;
+        }
 
         CWaitDlg wait(&window);
         wait.SetText(nLang == 1 ? QStringLiteral("Loading") : QStringLiteral("正在读取显示器设置"));
