@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui
+{
+class CAboutDlg;
+}
+
+// Shows the program version; the tray menu's About entry opens it.
+class CAboutDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+    ~CAboutDlg() override;
+
+private:
+    std::unique_ptr<Ui::CAboutDlg> ui;
+};
