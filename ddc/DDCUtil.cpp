@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "ddc/MonitorCtrlInterface.h"
 #include "ddc/VcpCodes.h"
+#include "ddc/platform/DisplayDeviceId.h"
 #include "ddc/platform/DisplayPlatform.h"
 #include "ddc/platform/OsDisplayPlatform.h"
 
@@ -13,12 +14,31 @@
 #include <QThread>
 
 #include <cstdlib>
+#include <exception>
 
 namespace
 {
 const quint32 DISPLAY_DEVICE_ACTIVE = 0x1;
 const quint32 DISPLAY_DEVICE_MIRRORING = 0x8;
 const QString ENUM_ROOT = QStringLiteral("SYSTEM\\CurrentControlSet\\Enum\\");
+const QString DEVICE_PARAMETERS = QStringLiteral("\\Device Parameters");
+const QString EDID_VALUE = QStringLiteral("EDID");
+const char* const DETECT_FUNCTION = "CDDCUtil::DetectMonitor";
+const char* const PARSE_FUNCTION = "CDDCUtil::ParseMonitorNameFromEdid";
+// Descriptor slots of the base EDID block.
+const int EDID_DESCRIPTOR_SLOTS[] = {54, 72, 90, 108};
+const quint8 EDID_NAME_TAG = 0xFC;
+const int EDID_NAME_LENGTH = 13;
+
+void WriteLog(int nLevel, const QString& strMessage, const char* szFunction)
+{
+    Logger::GetInstance()->WriteLog(nLevel, strMessage, szFunction);
+}
+
+QString JoinLogParts(const QStringList& listParts)
+{
+    return listParts.join(QLatin1Char(' '));
+}
 }
 
 QSharedPointer<CDDCUtil>& CDDCUtil::GetInstance()
@@ -33,8 +53,8 @@ CDDCUtil::CDDCUtil(QObject* parent)
     const QString strPath = QCoreApplication::applicationDirPath() + QStringLiteral("/plugins/Monitor.dll");
     m_pLoader = new QPluginLoader(strPath);
     if (!m_pLoader->load()) {
-        Logger::GetInstance()->WriteLog(
-            LOG_INFO, QStringLiteral("DDC插件加载失败:%0,%1").arg(strPath, m_pLoader->errorString()), "CDDCUtil::CDDCUtil");
+        WriteLog(LOG_INFO, QStringLiteral("DDC插件加载失败:%0,%1").arg(strPath, m_pLoader->errorString()),
+                 "CDDCUtil::CDDCUtil");
         delete m_pLoader;
         m_pLoader = nullptr;
         exit(0);
@@ -50,33 +70,45 @@ CDDCUtil::~CDDCUtil()
 
 CDisplayPlatform* CDDCUtil::Platform() const
 {
+    QMutexLocker locker(&m_stateMutex);
     if (m_pPlatformOverride)
         return m_pPlatformOverride;
     if (auto* pPluginPlatform = qobject_cast<CDisplayPlatform*>(m_pLoader ? m_pLoader->instance() : nullptr))
         return pPluginPlatform;
     if (!m_pOsPlatform)
-        const_cast<CDDCUtil*>(this)->m_pOsPlatform = CreateOsDisplayPlatform();
+        m_pOsPlatform = CreateOsDisplayPlatform();
     return m_pOsPlatform.data();
 }
 
 void CDDCUtil::SetDisplayPlatform(CDisplayPlatform* pPlatform)
 {
+    QMutexLocker locker(&m_stateMutex);
     m_pPlatformOverride = pPlatform;
+}
+
+CMonitorCtrlInterface* CDDCUtil::MonitorCtrl() const
+{
+    return m_pMonitorCtrl;
+}
+
+void CDDCUtil::SetMonitorCtrl(CMonitorCtrlInterface* pMonitorCtrl)
+{
+    QMutexLocker locker(&m_transferMutex);
+    m_pMonitorCtrl = pMonitorCtrl;
 }
 
 void CDDCUtil::Init()
 {
-    if (m_pMonitorCtrl)
-        m_pMonitorCtrl->Reset();
+    Reset();
     DetectMonitor();
 
     QMutexLocker locker(&m_stateMutex);
     if (!m_listMonitorInfo.isEmpty()) {
         m_currMonitorInfo = m_listMonitorInfo.first();
-    } else {
-        locker.unlock();
-        LOG_WRITE(LOG_INFO, QStringLiteral("===> [%1] monitor didn't detected! <===").arg(ORGANIZATION_NAME));
+        return;
     }
+    locker.unlock();
+    LOG_WRITE(LOG_INFO, QStringLiteral("===> [%1] monitor didn't detected! <===").arg(ORGANIZATION_NAME));
 }
 
 void CDDCUtil::Reset()
@@ -89,61 +121,14 @@ void CDDCUtil::Reset()
 void CDDCUtil::DetectMonitor()
 {
     QList<MonitorInfo> listFound;
-    CDisplayPlatform* pPlatform = Platform();
-    if (pPlatform) {
-        QList<CDisplayPlatform::Display> listDisplays;
-        for (const CDisplayPlatform::Display& display : pPlatform->Displays()) {
-            if (!display.bCountOk) {
-                LOG_WRITE(LOG_ERROR, QStringLiteral("Failed to get physical monitor count."));
-                continue;
-            }
-            listDisplays.append(display);
-        }
-
-        static const QRegularExpression s_reModel(QStringLiteral("DISPLAY[\\\\#]?(\\w+).*?(UID\\d+)"));
-        for (const CDisplayPlatform::Adapter& adapter : pPlatform->Adapters()) {
-            for (const CDisplayPlatform::MonitorDevice& monitor : adapter.listMonitors) {
-                if (!(monitor.nStateFlags & DISPLAY_DEVICE_ACTIVE) || (monitor.nStateFlags & DISPLAY_DEVICE_MIRRORING))
-                    continue;
-                for (const CDisplayPlatform::Display& display : listDisplays) {
-                    for (int m = 0; m <= display.nPhysicalMonitors; ++m) {
-                        if (display.strDeviceName + QStringLiteral("\\Monitor") + QString::number(m) != monitor.strDeviceName)
-                            continue;
-
-                        const QString& strDeviceId = monitor.strDeviceId;
-                        const QRegularExpressionMatch match = s_reModel.match(strDeviceId);
-                        const QString strModel = match.hasMatch() ? match.captured(1) : QString();
-
-                        MonitorInfo info;
-                        info.nIndex = 0;
-                        const QString strEdid = GetEdidFromRegistry(strDeviceId);
-                        const QString strEdidName = strEdid.isEmpty() ? QString() : ParseMonitorNameFromEdid(strEdid);
-
-                        QString strCleaned = QString(strModel).remove(ORGANIZATION_NAME, Qt::CaseInsensitive).trimmed();
-                        if (strCleaned.isEmpty())
-                            strCleaned = strModel;
-
-                        if (!strEdidName.isEmpty()) {
-                            info.strEdidName = strEdidName;
-                            info.strMonitorName = strEdidName;
-                        } else {
-                            info.strMonitorName = strCleaned;
-                        }
-                        info.strDeviceName = QLatin1String("");
-                        info.strManufacturer = QLatin1String("");
-                        info.strProductCode = QLatin1String("");
-                        info.strReserved = QLatin1String("");
-                        info.strDeviceId = strDeviceId;
-
-                        LOG_WRITE(LOG_INFO, QStringLiteral("%0Display: %1, Monitor Name: %2, Manufacturer: -, Product Code: -.")
-                                                .arg(QStringLiteral("0"), strModel, info.strMonitorName));
-
-                        info.nMonitorId = m_pMonitorCtrl ? m_pMonitorCtrl->GetMonitorIndex(strDeviceId) : -1;
-                        listFound.append(info);
-                    }
-                }
-            }
-        }
+    // A platform that fails ends this detection with what it found so far; nothing escapes.
+    try {
+        if (CDisplayPlatform* pPlatform = Platform())
+            DetectOnPlatform(*pPlatform, listFound);
+    } catch (const std::exception& e) {
+        LOG_WRITE(LOG_ERROR, QStringLiteral("Monitor detection failed: %1").arg(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        LOG_WRITE(LOG_ERROR, QStringLiteral("Monitor detection failed."));
     }
 
     {
@@ -153,38 +138,109 @@ void CDDCUtil::DetectMonitor()
     emit Sig_MonitorDetectFinished();
 }
 
+void CDDCUtil::DetectOnPlatform(CDisplayPlatform& platform, QList<MonitorInfo>& listFound)
+{
+    // A display whose physical monitors cannot be had is left out; the others still count.
+    QList<CDisplayPlatform::Display> listDisplays;
+    for (const CDisplayPlatform::Display& display : platform.Displays()) {
+        if (!display.bCountOk) {
+            WriteLog(LOG_ERROR, QStringLiteral("Failed to get physical monitor count."), DETECT_FUNCTION);
+            continue;
+        }
+        if (!display.bMonitorsOk) {
+            WriteLog(LOG_ERROR, QStringLiteral("Failed to get physical monitors."), DETECT_FUNCTION);
+            continue;
+        }
+        listDisplays.append(display);
+    }
+
+    for (const CDisplayPlatform::Adapter& adapter : platform.Adapters()) {
+        for (const CDisplayPlatform::MonitorDevice& monitor : adapter.listMonitors) {
+            if (!(monitor.nStateFlags & DISPLAY_DEVICE_ACTIVE) || (monitor.nStateFlags & DISPLAY_DEVICE_MIRRORING))
+                continue;
+            for (const CDisplayPlatform::Display& display : qAsConst(listDisplays)) {
+                // Candidates 0 to N inclusive: a single monitor may carry the number 1.
+                for (int m = 0; m <= display.nPhysicalMonitors; ++m) {
+                    if (display.strDeviceName + QStringLiteral("\\Monitor") + QString::number(m) == monitor.strDeviceName)
+                        listFound.append(BuildRecord(monitor.strDeviceId));
+                }
+            }
+        }
+    }
+}
+
+MonitorInfo CDDCUtil::BuildRecord(const QString& strDeviceId)
+{
+    const QString strModel = ModelCodeFromDeviceId(strDeviceId);
+
+    MonitorInfo info;
+    info.nIndex = 0;
+    info.nMonitorId = -1;
+    const QString strEdid = GetEdidFromRegistry(strDeviceId);
+    const QString strEdidName = strEdid.isEmpty() ? QString() : ParseMonitorNameFromEdid(strEdid);
+    if (!strEdidName.isEmpty()) {
+        info.strEdidName = strEdidName;
+        info.strMonitorName = strEdidName;
+    } else {
+        info.strEdidName = QString();
+        info.strMonitorName = CleanModelCode(strModel);
+    }
+    info.strDeviceName = QLatin1String("");
+    info.strManufacturer = QLatin1String("");
+    info.strProductCode = QLatin1String("");
+    info.strReserved = QLatin1String("");
+    info.strDeviceId = strDeviceId;
+
+    WriteLog(LOG_INFO,
+             QStringLiteral("%0Display: %1, Monitor Name: %2, Manufacturer: -, Product Code: -.")
+                 .arg(QStringLiteral("0"), strModel, info.strMonitorName),
+             DETECT_FUNCTION);
+
+    QMutexLocker locker(&m_transferMutex);
+    info.nMonitorId = m_pMonitorCtrl ? m_pMonitorCtrl->GetMonitorIndex(strDeviceId) : -1;
+    return info;
+}
+
+QString CDDCUtil::ModelCodeFromDeviceId(const QString& strDeviceId)
+{
+    static const QRegularExpression s_reModel(QStringLiteral("DISPLAY[\\\\#]?(\\w+).*?(UID\\d+)"));
+    const QRegularExpressionMatch match = s_reModel.match(strDeviceId);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QString CDDCUtil::CleanModelCode(const QString& strModelCode)
+{
+    const QString strCleaned = QString(strModelCode).remove(ORGANIZATION_NAME, Qt::CaseInsensitive).trimmed();
+    return strCleaned.isEmpty() ? strModelCode : strCleaned;
+}
+
 QString CDDCUtil::GetEdidFromRegistry(const QString& strDeviceId) const
 {
     CDisplayPlatform* pPlatform = Platform();
     if (!pPlatform)
         return QString();
 
-    // A device interface name "\\?\DISPLAY#ABC1234#5&1a2b&0&UID4353#{guid}" names the instance
-    // "DISPLAY\ABC1234\5&1a2b&0&UID4353" below the Enum key.
-    QString strInstance = strDeviceId;
-    if (strInstance.startsWith(QLatin1String("\\\\?\\")))
-        strInstance.remove(0, 4);
-    const int nGuid = strInstance.lastIndexOf(QLatin1String("#{"));
-    if (nGuid >= 0)
-        strInstance.truncate(nGuid);
-    strInstance.replace(QLatin1Char('#'), QLatin1Char('\\'));
+    // The device interface name "\\?\DISPLAY#ABC1234#5&1a2b&0&UID4353#{guid}" names the
+    // instance key "DISPLAY\ABC1234\5&1a2b&0&UID4353" below the Enum key.
+    const QString strInstance = CDisplayDeviceId::InstancePath(strDeviceId);
 
     QByteArray baEdid;
-    if (pPlatform->ReadBinaryValue(ENUM_ROOT + strInstance + QStringLiteral("\\Device Parameters"), QStringLiteral("EDID"), baEdid)
-        && !baEdid.isEmpty())
+    if (pPlatform->ReadBinaryValue(ENUM_ROOT + strInstance + DEVICE_PARAMETERS, EDID_VALUE, baEdid) && !baEdid.isEmpty())
         return QString::fromLatin1(baEdid.toHex());
 
     const QString strDisplayRoot = ENUM_ROOT + QStringLiteral("DISPLAY");
     if (!pPlatform->KeyExists(strDisplayRoot))
         return QString();
 
+    // The instance's own EDID where the search finds it, else the first EDID of any monitor.
     QString strFirst;
     for (const QString& strModel : pPlatform->SubKeys(strDisplayRoot)) {
-        for (const QString& strInst : pPlatform->SubKeys(strDisplayRoot + QLatin1Char('\\') + strModel)) {
+        const QString strModelPath = strDisplayRoot + QLatin1Char('\\') + strModel;
+        for (const QString& strInst : pPlatform->SubKeys(strModelPath)) {
             QByteArray baValue;
-            if (!pPlatform->ReadBinaryValue(strDisplayRoot + QLatin1Char('\\') + strModel + QLatin1Char('\\') + strInst
-                                                + QStringLiteral("\\Device Parameters"),
-                                            QStringLiteral("EDID"), baValue))
+            if (!pPlatform->ReadBinaryValue(strModelPath + QLatin1Char('\\') + strInst + DEVICE_PARAMETERS, EDID_VALUE,
+                                            baValue)
+                || baValue.isEmpty())
                 continue;
             const QString strHex = QString::fromLatin1(baValue.toHex());
             const QString strKey = QStringLiteral("DISPLAY\\") + strModel + QLatin1Char('\\') + strInst;
@@ -201,22 +257,22 @@ QString CDDCUtil::ParseMonitorNameFromEdid(const QString& strEdidHex)
 {
     const QByteArray baEdid = QByteArray::fromHex(strEdidHex.toLatin1());
     if (baEdid.size() < 128) {
-        Logger::GetInstance()->WriteLog(LOG_ERROR, QStringLiteral("Invalid EDID data. Size too small."),
-                                        "CDDCUtil::ParseMonitorNameFromEdid");
+        WriteLog(LOG_ERROR, QStringLiteral("Invalid EDID data. Size too small."), PARSE_FUNCTION);
         return QString();
     }
-    // Only the four descriptor slots; a 0xFC elsewhere is timing data, not a name.
-    for (int nSlot : {54, 72, 90, 108}) {
-        if (baEdid.at(nSlot) != 0 || baEdid.at(nSlot + 1) != 0 || quint8(baEdid.at(nSlot + 3)) != 0xFC)
+    // Only a display descriptor (first two bytes zero) tagged as the name counts; a 0xFC byte
+    // elsewhere is timing data.
+    for (int nSlot : EDID_DESCRIPTOR_SLOTS) {
+        if (baEdid.at(nSlot) != 0 || baEdid.at(nSlot + 1) != 0 || quint8(baEdid.at(nSlot + 3)) != EDID_NAME_TAG)
             continue;
-        QByteArray baName = baEdid.mid(nSlot + 5, 13);
+        QByteArray baName = baEdid.mid(nSlot + 5, EDID_NAME_LENGTH);
         const int nLineFeed = baName.indexOf('\n');
         if (nLineFeed >= 0)
             baName.truncate(nLineFeed);
-        return QString::fromLocal8Bit(baName);
+        // Every byte up to the line feed is the name, padding included.
+        return QString::fromLocal8Bit(baName.constData(), baName.size());
     }
-    Logger::GetInstance()->WriteLog(LOG_ERROR, QStringLiteral("Monitor Name (FC block) not found in EDID."),
-                                    "CDDCUtil::ParseMonitorNameFromEdid");
+    WriteLog(LOG_ERROR, QStringLiteral("Monitor Name (FC block) not found in EDID."), PARSE_FUNCTION);
     return QString();
 }
 
@@ -262,7 +318,16 @@ int CDDCUtil::GetRefreshRate(int nMonitorId) const
         }
     }
     CDisplayPlatform* pPlatform = Platform();
-    return (pPlatform && !strDeviceId.isEmpty()) ? pPlatform->RefreshRate(strDeviceId) : -1;
+    if (!pPlatform || strDeviceId.isEmpty())
+        return -1;
+    // The display is the adapter that shows this monitor now.
+    for (const CDisplayPlatform::Adapter& adapter : pPlatform->Adapters()) {
+        for (const CDisplayPlatform::MonitorDevice& monitor : adapter.listMonitors) {
+            if (monitor.strDeviceId.compare(strDeviceId, Qt::CaseInsensitive) == 0)
+                return pPlatform->RefreshRate(adapter.strDeviceName);
+        }
+    }
+    return -1;
 }
 
 int CDDCUtil::ValueFromText(const QString& strValue)
@@ -272,46 +337,45 @@ int CDDCUtil::ValueFromText(const QString& strValue)
     return strValue.toInt(nullptr, 10);
 }
 
+// Each transfer holds the transfer lock from its first plug-in call to the end of its last
+// pause, so another thread's transfer never lands between a selector and its data, nor inside
+// the settling time the monitor was given.
+
 void CDDCUtil::SetVcp(const QString& strCode, const QString& strValue)
 {
     const int nValue = ValueFromText(strValue);
+    QMutexLocker locker(&m_transferMutex);
     const int nId = CurrentMonitorId();
-    {
-        QMutexLocker locker(&m_transferMutex);
-        if (m_pMonitorCtrl)
-            m_pMonitorCtrl->SetVcp(nId, strCode, nValue);
-    }
-    LOG_WRITE(LOG_DEBUG, QStringList{QString::number(nId), strCode, strValue}.join(QLatin1Char(' ')));
+    if (m_pMonitorCtrl)
+        m_pMonitorCtrl->SetVcp(nId, strCode, nValue);
+    LOG_WRITE(LOG_DEBUG, JoinLogParts({QString::number(nId), strCode, strValue}));
     QThread::msleep(5);
 }
 
 void CDDCUtil::SetSubVcp(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode,
                          const QString& strValue)
 {
-    const int nId = CurrentMonitorId();
     QMutexLocker locker(&m_transferMutex);
+    const int nId = CurrentMonitorId();
     if (m_pMonitorCtrl)
         m_pMonitorCtrl->SetVcp(nId, strSelectCode, ValueFromText(strSubCode));
-    LOG_WRITE(LOG_DEBUG, QStringList{QString::number(nId), strSelectCode, strSubCode}.join(QLatin1Char(' ')));
+    LOG_WRITE(LOG_DEBUG, JoinLogParts({QString::number(nId), strSelectCode, strSubCode}));
     const int nValue = ValueFromText(strValue);
     QThread::msleep(10);
     if (m_pMonitorCtrl)
         m_pMonitorCtrl->SetVcp(nId, strDataCode, nValue);
     QThread::msleep(10);
-    LOG_WRITE(LOG_DEBUG, QStringList{QString::number(nId), strDataCode, strValue}.join(QLatin1Char(' ')));
+    LOG_WRITE(LOG_DEBUG, JoinLogParts({QString::number(nId), strDataCode, strValue}));
 }
 
 QString CDDCUtil::GetVcp(const QString& strCode)
 {
+    QMutexLocker locker(&m_transferMutex);
     const int nId = CurrentMonitorId();
-    QString strValue;
-    {
-        QMutexLocker locker(&m_transferMutex);
-        if (m_pMonitorCtrl)
-            strValue = m_pMonitorCtrl->GetVcp(nId, strCode);
-        else
-            strValue = QStringLiteral("-1");
-    }
+    // Without the plug-in interface a read fails like one the monitor did not answer.
+    const QString strValue = m_pMonitorCtrl ? m_pMonitorCtrl->GetVcp(nId, strCode) : QStringLiteral("-1");
+    locker.unlock();
+
     LOG_WRITE(LOG_DEBUG, QString::number(nId) + QStringLiteral(" Code:") + strCode + QStringLiteral(" Value:") + strValue);
     if (strValue == QLatin1String("-1")) {
         LOG_WRITE(LOG_ERROR, QStringLiteral("Get vcp code value failed!"));
@@ -323,18 +387,18 @@ QString CDDCUtil::GetVcp(const QString& strCode)
 QString CDDCUtil::GetSubVcp(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode,
                             int nDelayMs)
 {
+    QMutexLocker locker(&m_transferMutex);
     const int nId = CurrentMonitorId();
     QString strValue = QStringLiteral("-1");
-    {
-        QMutexLocker locker(&m_transferMutex);
-        if (m_pMonitorCtrl)
-            m_pMonitorCtrl->SetVcp(nId, strSelectCode, ValueFromText(strSubCode));
-        if (nDelayMs > 0)
-            QThread::msleep(static_cast<unsigned long>(nDelayMs));
-        if (m_pMonitorCtrl)
-            strValue = m_pMonitorCtrl->GetVcp(nId, strDataCode);
-    }
-    LOG_WRITE(LOG_DEBUG, QStringList{QString::number(nId), strSelectCode, strSubCode, strDataCode, strValue}.join(QLatin1Char(' ')));
+    if (m_pMonitorCtrl)
+        m_pMonitorCtrl->SetVcp(nId, strSelectCode, ValueFromText(strSubCode));
+    if (nDelayMs > 0)
+        QThread::msleep(static_cast<unsigned long>(nDelayMs));
+    if (m_pMonitorCtrl)
+        strValue = m_pMonitorCtrl->GetVcp(nId, strDataCode);
+    locker.unlock();
+
+    LOG_WRITE(LOG_DEBUG, JoinLogParts({QString::number(nId), strSelectCode, strSubCode, strDataCode, strValue}));
     if (strValue == QLatin1String("-1")) {
         LOG_WRITE(LOG_ERROR, QStringLiteral("Get vcp code value failed!"));
         return QStringLiteral("0");

@@ -40,11 +40,21 @@ public:
     QString GetEdidFromRegistry(const QString& strDeviceId) const;
     static QString ParseMonitorNameFromEdid(const QString& strEdidHex);
 
+    // The model code of a device interface name ("ZVO27A1" of "\\?\DISPLAY#ZVO27A1#1&UID1#{...}"),
+    // empty when the name has no such part.
+    static QString ModelCodeFromDeviceId(const QString& strDeviceId);
+    // The model code without the maker's letters, or unchanged when nothing else is left.
+    static QString CleanModelCode(const QString& strModelCode);
+
     // "0x"-prefixed text in base 16, anything else in base 10; what does not convert is 0.
     static int ValueFromText(const QString& strValue);
 
     // Tests run detection against a platform of their own; null restores the default choice.
     void SetDisplayPlatform(CDisplayPlatform* pPlatform);
+    // Tests swap the plug-in object (null stands for a plug-in without the interface). The
+    // caller keeps ownership of what it sets and restores the original before the end.
+    CMonitorCtrlInterface* MonitorCtrl() const;
+    void SetMonitorCtrl(CMonitorCtrlInterface* pMonitorCtrl);
 
 signals:
     void Sig_MonitorDetectFinished();
@@ -53,16 +63,20 @@ private:
     explicit CDDCUtil(QObject* parent = nullptr);
     CDisplayPlatform* Platform() const;
     int CurrentMonitorId() const;
+    void DetectOnPlatform(CDisplayPlatform& platform, QList<MonitorInfo>& listFound);
+    MonitorInfo BuildRecord(const QString& strDeviceId);
 
     QList<MonitorInfo> m_listMonitorInfo;
     MonitorInfo m_currMonitorInfo;
     CMonitorCtrlInterface* m_pMonitorCtrl = nullptr;
     QPluginLoader* m_pLoader = nullptr;
     CDisplayPlatform* m_pPlatformOverride = nullptr;
-    QSharedPointer<CDisplayPlatform> m_pOsPlatform;
+    mutable QSharedPointer<CDisplayPlatform> m_pOsPlatform;
 
-    // Guards the list and the current record (read by worker threads).
+    // Guards the list, the current record and the platform choice (read by worker threads).
     mutable QMutex m_stateMutex;
-    // Makes each transfer, and each selector-then-data pair, one unit against other threads.
+    // Makes each plug-in call, and each selector-then-data pair with its pauses, one unit
+    // against other threads: a monitor has one selector per group and needs its pauses between
+    // transfers whoever sends them.
     QMutex m_transferMutex;
 };

@@ -9,14 +9,16 @@
 // The questions monitor detection asks the operating system, in Windows terms. Windows answers
 // them with the real calls, Linux from DRM sysfs, and a plug-in may answer them itself (the
 // simulated monitor does, so a machine without monitors still shows a complete client).
+// Implementations only answer; every decision is taken above them.
 class CDisplayPlatform
 {
 public:
     struct Display
     {
-        QString strDeviceName;      // "\\.\DISPLAY1"
+        QString strDeviceName;      // "\\.\DISPLAY1"; empty when it could not be had
         int nPhysicalMonitors = 0;
         bool bCountOk = true;       // false when the physical-monitor count could not be had
+        bool bMonitorsOk = true;    // false when the physical monitors could not be fetched
     };
 
     struct MonitorDevice
@@ -28,23 +30,26 @@ public:
 
     struct Adapter
     {
-        QString strDeviceName;
+        QString strDeviceName;      // "\\.\DISPLAY1"
         QList<MonitorDevice> listMonitors;
     };
 
     virtual ~CDisplayPlatform() = default;
 
+    // The displays in the order the system reports them.
     virtual QList<Display> Displays() = 0;
+    // The adapters in order, each with its monitors in order.
     virtual QList<Adapter> Adapters() = 0;
 
     // Registry-style reads below HKLM; paths use backslashes, e.g.
     // "SYSTEM\CurrentControlSet\Enum\DISPLAY\ZVO27A1\1&UID1\Device Parameters".
     virtual bool KeyExists(const QString& strKeyPath) = 0;
     virtual QStringList SubKeys(const QString& strKeyPath) = 0;
+    // False unless the value exists and is binary.
     virtual bool ReadBinaryValue(const QString& strKeyPath, const QString& strValueName, QByteArray& baValue) = 0;
 
-    // Current refresh rate in Hz of the display showing the monitor with this device ID, or -1.
-    virtual int RefreshRate(const QString& strDeviceId) = 0;
+    // Current refresh rate in Hz of the display with this device name ("\\.\DISPLAY1"), or -1.
+    virtual int RefreshRate(const QString& strDisplayName) = 0;
 };
 
 #define CDisplayPlatform_iid "Zavo.DisplayPlatform"

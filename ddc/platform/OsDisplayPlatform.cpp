@@ -2,8 +2,19 @@
 
 #include "ddc/platform/DisplayPlatform.h"
 
+#if defined(Q_OS_WIN)
+#include "ddc/platform/WinDisplayPlatform.h"
+#elif defined(Q_OS_LINUX)
+#include "ddc/platform/LinuxDisplayPlatform.h"
+#endif
+
 QSharedPointer<CDisplayPlatform> CreateOsDisplayPlatform()
 {
-    // Filled in by the platform layers.
+#if defined(Q_OS_WIN)
+    return QSharedPointer<CDisplayPlatform>(new CWinDisplayPlatform());
+#elif defined(Q_OS_LINUX)
+    return QSharedPointer<CDisplayPlatform>(new CLinuxDisplayPlatform());
+#else
     return {};
+#endif
 }
