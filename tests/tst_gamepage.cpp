@@ -174,6 +174,11 @@ private slots:
             QCOMPARE(pCombo->currentIndex() == -1, it.value().isEmpty());
         }
         QCOMPARE(CheckedModeButtons(), QStringList{checked});
+        // Only the selectors of the sub-coded reads are written.
+        for (const QString& strWrite : TestSupport::Writes()) {
+            QVERIFY2(strWrite.startsWith(QLatin1String("SET 0 0xEE ")) || strWrite.startsWith(QLatin1String("SET 0 0xF0 ")),
+                     qPrintable(strWrite));
+        }
         QVERIFY(!Find<QComboBox>("cmbGamma")->isEnabled());
         QVERIFY(!Find<QComboBox>("cmbALLM")->isEnabled());
     }

@@ -142,6 +142,10 @@ private slots:
             QCOMPARE(pCombo->currentText(), it.value());
             QCOMPARE(pCombo->currentIndex() == -1, it.value().isEmpty());
         }
+        // The fill itself writes nothing of its own (the control manager may, for a scenario).
+        QVERIFY(!TestSupport::Transcript().contains(QStringLiteral("RESET")));
+        for (const QString& strWrite : TestSupport::Writes())
+            QVERIFY2(!strWrite.startsWith(QLatin1String("SET 0 0x22")), qPrintable(strWrite));
         // Out of range: the slider clamps, the label shows the number read.
         QCOMPARE(Find<QLabel>("lblHMRedValue")->text(), lutLabel);
         QCOMPARE(Find<QSlider>("vsliderHueRed")->value(), qMin(lutLabel.toInt(), 100));
