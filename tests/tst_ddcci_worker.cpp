@@ -3,6 +3,7 @@
 #include "plugins/ddcci/fake/FakeI2cBus.h"
 
 #include <QElapsedTimer>
+#include <QPluginLoader>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -324,6 +325,23 @@ private slots:
         Rig rig;
         rig.pControl->SetVcp(rig.nId, "0xEE", 5);
         QTRY_VERIFY_WITH_TIMEOUT(rig.Monitor().Sets().contains("SET 0xEE 5"), 5000);
+    }
+
+    void pluginFileServesTheInterface()
+    {
+        // The built Monitor.dll, loaded as the client loads it; the bus does not exist.
+        QPluginLoader loader(QStringLiteral(DDCCI_PLUGIN_FILE));
+        QVERIFY2(loader.load(), qPrintable(loader.errorString()));
+        auto* pPlugin = qobject_cast<CMonitorCtrlInterface*>(loader.instance());
+        QVERIFY(pPlugin);
+        const int nId = pPlugin->GetMonitorIndex(DeviceId(65000));
+        QCOMPARE(nId, 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("/dev/i2c-65000 does not exist.*modprobe i2c-dev"));
+        QCOMPARE(pPlugin->GetVcp(nId, "0x10"), QStringLiteral("-1"));
+        pPlugin->SetVcp(nId, "0x10", 50);
+        pPlugin->Reset();
+        QCOMPARE(pPlugin->GetVcp(nId, "0x10"), QStringLiteral("-1"));
+        delete pPlugin;
     }
 
     void idsAndBadInput()

@@ -1,13 +1,10 @@
 #include "plugins/ddcci/DdcMonitorWorker.h"
 
+#include "plugins/ddcci/DdcLog.h"
 #include "plugins/ddcci/I2cBus.h"
-
-#include <QLoggingCategory>
 
 namespace
 {
-Q_LOGGING_CATEGORY(lcDdcWorker, "zavo.ddcci")
-
 constexpr int EE_SELECTOR = 0xEE;
 constexpr int EE_DATA = 0xEF;
 constexpr int F0_SELECTOR = 0xF0;
@@ -79,7 +76,7 @@ int CDdcMonitorWorker::Read(int nCode)
         }
     }
     m_cvDone.notify_all();
-    qCDebug(lcDdcWorker, "%s: no answer for 0x%02X within %d ms", qPrintable(m_transport.Bus()->Name()), nCode,
+    qCDebug(lcDdcci, "%s: no answer for 0x%02X within %d ms", qPrintable(m_transport.Bus()->Name()), nCode,
             m_timings.nReadWaitMs);
     return -1;
 }
@@ -176,7 +173,7 @@ void CDdcMonitorWorker::Run()
             if (Clock::now() < tpGiveUp)
                 Execute(*pJob);
             else
-                qCDebug(lcDdcWorker, "%s: closing, 0x%02X not sent", qPrintable(m_transport.Bus()->Name()), pJob->nCode);
+                qCDebug(lcDdcci, "%s: closing, 0x%02X not sent", qPrintable(m_transport.Bus()->Name()), pJob->nCode);
             lock.lock();
             pJob->bDone = true;
             m_bRunning = false;
@@ -225,7 +222,7 @@ bool CDdcMonitorWorker::WriteOne(int nCode, int nValue)
     const CDdcTransport::Result result = m_transport.SetVcp(quint8(nCode), quint16(nValue));
     if (result.eStatus == CDdcTransport::EStatus::Ok)
         return true;
-    qCDebug(lcDdcWorker, "%s: set 0x%02X to %d failed: %s", qPrintable(m_transport.Bus()->Name()), nCode, nValue,
+    qCDebug(lcDdcci, "%s: set 0x%02X to %d failed: %s", qPrintable(m_transport.Bus()->Name()), nCode, nValue,
             qPrintable(result.strWhy));
     return false;
 }
@@ -235,6 +232,6 @@ int CDdcMonitorWorker::ReadOne(int nCode)
     const CDdcTransport::Result result = m_transport.GetVcp(quint8(nCode));
     if (result.eStatus == CDdcTransport::EStatus::Ok)
         return result.nValue;
-    qCDebug(lcDdcWorker, "%s: get 0x%02X: %s", qPrintable(m_transport.Bus()->Name()), nCode, qPrintable(result.strWhy));
+    qCDebug(lcDdcci, "%s: get 0x%02X: %s", qPrintable(m_transport.Bus()->Name()), nCode, qPrintable(result.strWhy));
     return -1;
 }

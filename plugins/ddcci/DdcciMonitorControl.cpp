@@ -1,18 +1,16 @@
 #include "plugins/ddcci/DdcciMonitorControl.h"
 
 #include "plugins/ddcci/DdcCodec.h"
+#include "plugins/ddcci/DdcLog.h"
 #include "plugins/ddcci/DdcMonitorWorker.h"
 #include "plugins/ddcci/I2cBus.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLoggingCategory>
 #include <QRegularExpression>
 
 namespace
 {
-Q_LOGGING_CATEGORY(lcDdcci, "zavo.ddcci")
-
 constexpr int MAX_BUS = 1 << 16;
 constexpr int QUIT_FLUSH_MS = 2000;
 }
