@@ -93,7 +93,7 @@ bool CDdcMonitorWorker::WaitIdle(int nTimeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     return m_cvDone.wait_for(lock, std::chrono::milliseconds(nTimeoutMs),
-                             [this] { return m_queJobs.empty() && m_mapHeld.empty() && !m_bRunning; });
+                             [this] { return m_queJobs.empty() && !HasUnsentLocked() && !m_bRunning; });
 }
 
 std::shared_ptr<CDdcMonitorWorker::Job> CDdcMonitorWorker::TakePairLocked(int nCode)
@@ -119,12 +119,23 @@ void CDdcMonitorWorker::FlushHeldLocked(std::thread::id threadId)
     auto it = m_mapHeld.find(threadId);
     if (it == m_mapHeld.end())
         return;
-    auto pJob = std::make_shared<Job>();
-    pJob->eKind = Job::EKind::Write;
-    pJob->nCode = it->second.nSelector;
-    pJob->nValue = it->second.nSubCode;
+    if (!it->second.bSent) {
+        auto pJob = std::make_shared<Job>();
+        pJob->eKind = Job::EKind::Write;
+        pJob->nCode = it->second.nSelector;
+        pJob->nValue = it->second.nSubCode;
+        EnqueueLocked(pJob);
+    }
     m_mapHeld.erase(it);
-    EnqueueLocked(pJob);
+}
+
+bool CDdcMonitorWorker::HasUnsentLocked() const
+{
+    for (const auto& held : m_mapHeld) {
+        if (!held.second.bSent)
+            return true;
+    }
+    return false;
 }
 
 void CDdcMonitorWorker::EnqueueLocked(const std::shared_ptr<Job>& pJob)
@@ -148,11 +159,23 @@ void CDdcMonitorWorker::EnqueueLocked(const std::shared_ptr<Job>& pJob)
 void CDdcMonitorWorker::ReleaseExpiredLocked(Clock::time_point tpNow)
 {
     const auto hold = std::chrono::milliseconds(m_timings.nSelectorHoldMs);
+    // A thread that went away leaves its entry behind; forget it after a while.
+    const auto forget = std::chrono::minutes(1);
     for (auto it = m_mapHeld.begin(); it != m_mapHeld.end();) {
-        auto itNext = std::next(it);
-        if (m_bStop || it->second.tpSince + hold <= tpNow)
-            FlushHeldLocked(it->first);
-        it = itNext;
+        HeldSelector& held = it->second;
+        if (held.bSent && held.tpSince + forget <= tpNow) {
+            it = m_mapHeld.erase(it);
+            continue;
+        }
+        if (!held.bSent && (m_bStop || held.tpSince + hold <= tpNow)) {
+            auto pJob = std::make_shared<Job>();
+            pJob->eKind = Job::EKind::Write;
+            pJob->nCode = held.nSelector;
+            pJob->nValue = held.nSubCode;
+            EnqueueLocked(pJob);
+            held.bSent = true;
+        }
+        ++it;
     }
 }
 
@@ -183,14 +206,15 @@ void CDdcMonitorWorker::Run()
         if (m_bStop)
             break;
         m_cvDone.notify_all();
-        if (m_mapHeld.empty()) {
-            m_cvWork.wait(lock);
-        } else {
-            Clock::time_point tpFirst = Clock::time_point::max();
-            for (const auto& held : m_mapHeld)
+        Clock::time_point tpFirst = Clock::time_point::max();
+        for (const auto& held : m_mapHeld) {
+            if (!held.second.bSent)
                 tpFirst = std::min(tpFirst, held.second.tpSince);
-            m_cvWork.wait_until(lock, tpFirst + std::chrono::milliseconds(m_timings.nSelectorHoldMs));
         }
+        if (tpFirst == Clock::time_point::max())
+            m_cvWork.wait(lock);
+        else
+            m_cvWork.wait_until(lock, tpFirst + std::chrono::milliseconds(m_timings.nSelectorHoldMs));
     }
 }
 

@@ -19,7 +19,9 @@ class CI2cBus;
 // the same thread writes or reads the matching data code (0xEF, 0xF2); both then form one job, so
 // that no other thread's traffic can come between them. A write queued behind a busy bus takes
 // over the value of the last queued job when that job writes the same feature. A read is queued
-// like a write and so sees every write made before it.
+// like a write and so sees every write made before it. A selector whose data call has not come
+// within nSelectorHoldMs is sent alone, so that it is not lost; should the data call still come,
+// its job sends the selector again.
 class CDdcMonitorWorker
 {
 public:
@@ -65,12 +67,14 @@ private:
         int nSelector = 0;
         int nSubCode = 0;
         Clock::time_point tpSince;
+        bool bSent = false;
     };
 
     std::shared_ptr<Job> TakePairLocked(int nCode);
     void FlushHeldLocked(std::thread::id threadId);
     void EnqueueLocked(const std::shared_ptr<Job>& pJob);
     void ReleaseExpiredLocked(Clock::time_point tpNow);
+    bool HasUnsentLocked() const;
     void Run();
     void Execute(Job& job);
     int ReadOne(int nCode);
