@@ -103,6 +103,21 @@ private slots:
         QVERIFY2(listSets.size() <= 30, qPrintable(listSets.join(", ")));
     }
 
+    void writesDuringThePauseGoOutTogether()
+    {
+        // While the display's pause after a message runs, the next write stays open to merging.
+        DdcTimings timings = FastTimings();
+        timings.nMessageGapMs = 1000;
+        Rig rig(timings);
+        rig.pControl->SetVcp(rig.nId, "0x10", 1);
+        QVERIFY(rig.pControl->WaitIdle(5000));
+        rig.pControl->SetVcp(rig.nId, "0x10", 2);
+        QThread::msleep(100);   // long enough for the worker to have taken a job it could take
+        rig.pControl->SetVcp(rig.nId, "0x10", 3);
+        QVERIFY(rig.pControl->WaitIdle(5000));
+        QCOMPARE(rig.Monitor().Sets(), (QStringList{"SET 0x10 1", "SET 0x10 3"}));
+    }
+
     void writesKeepTheirOrder()
     {
         Rig rig(FastTimings(), 30);

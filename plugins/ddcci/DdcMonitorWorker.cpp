@@ -189,6 +189,13 @@ void CDdcMonitorWorker::Run()
         ReleaseExpiredLocked(Clock::now());
 
         if (!m_queJobs.empty()) {
+            // Take the job only when it can go out: until then a newer write can still merge
+            // into it instead of waiting for the next turn.
+            const Clock::time_point tpReady = m_transport.NextMessageTime();
+            if (!m_bStop && Clock::now() < tpReady) {
+                m_cvWork.wait_until(lock, tpReady);
+                continue;
+            }
             std::shared_ptr<Job> pJob = m_queJobs.front();
             m_queJobs.pop_front();
             m_bRunning = true;

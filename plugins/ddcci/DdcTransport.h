@@ -39,6 +39,8 @@ public:
     void Close();
 
     CI2cBus* Bus() const { return m_pBus.get(); }
+    // The display's pause after the last message ends then.
+    std::chrono::steady_clock::time_point NextMessageTime() const { return m_tpNextMessage; }
 
     static bool IsTransientError(int nError);
 

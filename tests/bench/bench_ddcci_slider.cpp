@@ -9,9 +9,9 @@
 #include "plugins/ddcci/fake/FakeI2cBus.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QThread>
 
+#include <chrono>
 #include <cstdio>
 #include <mutex>
 
@@ -59,21 +59,23 @@ struct Figures
 
 Figures Drag(CMonitorCtrlInterface& plugin, int nId, CFakeDdcMonitor& monitor)
 {
+    using Clock = std::chrono::steady_clock;
+    const auto Ms = [](Clock::duration duration) { return std::chrono::duration<double, std::milli>(duration).count(); };
     Figures figures;
-    QElapsedTimer timer;
-    timer.start();
-    qint64 nLastCall = 0;
+    const Clock::time_point tpStart = Clock::now();
+    Clock::time_point tpLastCall;
     for (int i = 1; i <= STEPS; ++i) {
-        nLastCall = timer.nsecsElapsed();
+        tpLastCall = Clock::now();
         plugin.SetVcp(nId, QStringLiteral("0x10"), i);
-        figures.dLongestCallMs = qMax(figures.dLongestCallMs, (timer.nsecsElapsed() - nLastCall) / 1e6);
+        figures.dLongestCallMs = qMax(figures.dLongestCallMs, Ms(Clock::now() - tpLastCall));
         QThread::msleep(SERVICE_PAUSE_MS);
     }
-    figures.dDragMs = timer.nsecsElapsed() / 1e6;
+    figures.dDragMs = Ms(Clock::now() - tpStart);
     while (monitor.Value(0x10) != STEPS)
         QThread::usleep(200);
-    figures.dSettleMs = (timer.nsecsElapsed() - nLastCall) / 1e6;
-    figures.dTotalMs = timer.nsecsElapsed() / 1e6;
+    // The display notes when it took the value; it may be before the drag's last pause ended.
+    figures.dSettleMs = Ms(monitor.LastSetTime() - tpLastCall);
+    figures.dTotalMs = Ms(monitor.LastSetTime() - tpStart);
     figures.nTransfers = monitor.Sets().size();
     return figures;
 }

@@ -156,6 +156,12 @@ int CFakeDdcMonitor::Violations() const
     return m_nViolations;
 }
 
+std::chrono::steady_clock::time_point CFakeDdcMonitor::LastSetTime() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_tpLastSet;
+}
+
 void CFakeDdcMonitor::ClearLog()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -234,6 +240,7 @@ int CFakeDdcMonitor::Write(const QByteArray& baBytes, int /*nTimeoutMs*/)
         const int nValue = (quint8(ba.at(4)) << 8) | quint8(ba.at(5));
         m_listLog.append(QStringLiteral("SET %1 %2").arg(Hex(nCode)).arg(nValue));
         ApplySetLocked(nCode, nValue);
+        m_tpLastSet = m_tpLastEnd;
         return 0;
     }
     m_listLog.append(QStringLiteral("BAD"));

@@ -61,6 +61,8 @@ public:
     int Count(const QString& strLine) const;
     int Opens() const;
     int Violations() const;
+    // When the last Set VCP Feature was accepted.
+    std::chrono::steady_clock::time_point LastSetTime() const;
     void ClearLog();
 
     // The bus side.
@@ -108,6 +110,7 @@ private:
     bool m_bLastWasRequest = false;
     bool m_bHaveLast = false;
     Clock::time_point m_tpLastEnd;
+    Clock::time_point m_tpLastSet;
     bool m_bEarlyRead = false;
 
     QStringList m_listLog;
