@@ -235,17 +235,18 @@ private slots:
             QCOMPARE(result.nAttempts, 1);
             QCOMPARE(rig.pTransport->SetVcp(0x10, 1).nAttempts, 1);
         }
-        for (int i = 0; i < 2; ++i) {
+        for (int nError : {ENOENT, ENOENT, EBUSY, EBUSY}) {
             Rig rig;
-            rig.pMonitor->FailOpen(ENOENT);
-            rig.pTransport->GetVcp(0x10);
+            rig.pMonitor->FailOpen(nError);
+            QCOMPARE(rig.pTransport->GetVcp(0x10).nAttempts, 1);
         }
         qInstallMessageHandler(previous);
-        QCOMPARE(s_listWarnings.size(), 2);
+        QCOMPARE(s_listWarnings.size(), 3);
         QVERIFY(s_listWarnings.at(0).contains("no permission to open fake-i2c-4"));
         QVERIFY(s_listWarnings.at(0).contains("udev rule"));
         QVERIFY(s_listWarnings.at(0).contains("i2c group"));
         QVERIFY(s_listWarnings.at(1).contains("modprobe i2c-dev"));
+        QVERIFY(s_listWarnings.at(2).contains("kernel driver has claimed"));
     }
 };
 

@@ -18,6 +18,7 @@ QString ErrorText(int nError)
 
 std::atomic<bool> s_bPermissionHinted{false};
 std::atomic<bool> s_bModuleHinted{false};
+std::atomic<bool> s_bClaimedHinted{false};
 }
 
 CDdcTransport::CDdcTransport(std::unique_ptr<CI2cBus> pBus, const DdcTimings& timings)
@@ -65,6 +66,10 @@ void CDdcTransport::HintOnce(int nError, const QString& strDevice)
         qWarning("DDC/CI: %s does not exist, so monitor settings cannot be read or changed. "
                  "Load the i2c-dev kernel module ('sudo modprobe i2c-dev') and have it loaded at boot "
                  "('echo i2c-dev | sudo tee /etc/modules-load.d/i2c-dev.conf'). See docs/linux-ddcci.md.",
+                 qPrintable(strDevice));
+    } else if (nError == EBUSY && !s_bClaimedHinted.exchange(true)) {
+        qWarning("DDC/CI: a kernel driver has claimed the monitor's DDC/CI address on %s, so monitor settings "
+                 "cannot be read or changed while that driver is loaded. See docs/linux-ddcci.md.",
                  qPrintable(strDevice));
     }
 }
