@@ -1,0 +1,3 @@
+#include "plugins/ddcci/DdcLog.h"
+
+Q_LOGGING_CATEGORY(lcDdcci, "zavo.ddcci", QtInfoMsg)
