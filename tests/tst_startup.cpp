@@ -187,11 +187,28 @@ private slots:
         QVERIFY2(s_listStyleWarnings.isEmpty(), qPrintable(s_listStyleWarnings.join(QLatin1Char('\n'))));
     }
 
+    void missingPluginLogsAndExitsWithZero_data()
+    {
+        // The loader's error text shows that the language was installed before the plug-in
+        // was loaded.
+        QTranslator qtChinese;
+        QVERIFY(qtChinese.load(QT_ZH_FILE));
+        const char* const szNotFound = "The shared library was not found.";
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("Chinese by default") << QByteArray() << qtChinese.translate("QLibrary", szNotFound);
+        QTest::newRow("English") << QByteArray("[LANGUAGE]\nLANGUAGE_TYPE=1\n") << QString::fromLatin1(szNotFound);
+    }
     void missingPluginLogsAndExitsWithZero()
     {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, error);
+        QVERIFY(!error.isEmpty());
         const QDate dateStart = QDate::currentDate();
         TestSupport::CClientCopy copy(false);
         QVERIFY(copy.IsValid());
+        if (!settings.isNull())
+            WriteFile(copy.Dir() + QStringLiteral("/SystemConfig.ini"), settings);
         QTemporaryDir runtimeDir;
         QVERIFY(runtimeDir.isValid());
         TestSupport::CClientRun run(copy, TestSupport::ClientEnvironment(runtimeDir.path() + QStringLiteral("/xdg"), QString()));
@@ -211,11 +228,12 @@ private slots:
         QCOMPARE(listLines.at(3), QString(78, QLatin1Char('*')));
         const QRegularExpression reLine(
             QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\] \\[Info    \\] CDDCUtil::CDDCUtil\\(\\): "
-                           "DDC插件加载失败:%1,(.+)$")
-                .arg(QRegularExpression::escape(copy.Dir() + QStringLiteral("/plugins/Monitor.dll"))));
+                           "DDC插件加载失败:%1,%2$")
+                .arg(QRegularExpression::escape(copy.Dir() + QStringLiteral("/plugins/Monitor.dll")),
+                     QRegularExpression::escape(error)));
         QVERIFY2(reLine.match(listLines.at(4)).hasMatch(), qPrintable(listLines.at(4)));
-        // Nothing else was made beside the client.
-        QVERIFY(!QFile::exists(copy.Dir() + QStringLiteral("/SystemConfig.ini")));
+        // Reading the language made no settings file.
+        QCOMPARE(QFile::exists(copy.Dir() + QStringLiteral("/SystemConfig.ini")), !settings.isNull());
     }
 };
 
