@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QSharedPointer>
 
+#include <memory>
+
 class QFile;
 
 enum LogLevel
@@ -24,19 +26,31 @@ public:
     static QSharedPointer<Logger>& GetInstance();
     ~Logger() override;
 
+    // A logger of its own that writes into strLogDir instead of <application directory>/logs/,
+    // for tests and tools; the process-wide one is always GetInstance().
+    static std::unique_ptr<Logger> CreateInFolder(const QString& strLogDir);
+
     void WriteLog(int nLevel, const QString& strMsg, const char* szFunc);
 
-    // "Class::Function" from the compiler's pretty function name, the same on every compiler.
+    // "Class::Function" from the compiler's pretty function name (Q_FUNC_INFO), the same on
+    // GCC, Clang and MSVC; GCC's __FUNCTION__ would drop the class.
     static QByteArray QualifiedFunctionName(const char* szPrettyFunction);
+    // The fixed eight-character word of a level, "Unknown " for anything else.
     static QString LevelWord(int nLevel);
 
 private:
     explicit Logger(QObject* parent = nullptr);
-    QString GetLogFilePath();
+    Logger(const QString& strLogDir, QObject* parent);
+    QString GetLogFilePath(const QString& strLogDir);
 
     int m_nLevelMask;
     QFile* m_pFile;
 };
 
-#define LOG_WRITE(level, ...) \
-    Logger::GetInstance()->WriteLog((level), (__VA_ARGS__), Logger::QualifiedFunctionName(Q_FUNC_INFO).constData())
+// Writes one line with the calling function's "Class::Function". The name is worked out once
+// per call site.
+#define LOG_WRITE(level, ...)                                                                                     \
+    do {                                                                                                          \
+        static const QByteArray s_baLogFunction = Logger::QualifiedFunctionName(Q_FUNC_INFO);                      \
+        Logger::GetInstance()->WriteLog((level), (__VA_ARGS__), s_baLogFunction.constData());                    \
+    } while (false)

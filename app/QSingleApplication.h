@@ -18,8 +18,8 @@ public:
     // Stops listening, so that a copy started from now on does not see this one.
     void CloseServer();
 
-    // The socket name: on Unix a path in the user's own runtime folder, so that another user's
-    // copy neither blocks nor is blocked by ours.
+    // The socket name. On Unix it is a path in the user's own runtime folder (mode 0700), so
+    // that another user's copy neither blocks nor is blocked by ours.
     static QString ServerName();
 
 private slots:
@@ -28,4 +28,5 @@ private slots:
 private:
     bool m_bRunning = false;
     QLocalServer* m_pLocalServer = nullptr;
+    QString m_strServerName;
 };

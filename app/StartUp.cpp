@@ -13,11 +13,6 @@
 
 #include <memory>
 
-namespace
-{
-const QString QSS_FOLDER = QStringLiteral(":/Qss/Resource/QssConfig");
-}
-
 QStringList GetTranslationFiles(int nLanguageType)
 {
     if (nLanguageType == 1)
@@ -38,9 +33,10 @@ void InstallTranslators(QApplication& app)
     }
 }
 
-QString ReadStyleSheets(const QString& strFolder)
+namespace
 {
-    const QStringList listNames = QDir(strFolder).entryList(QDir::Files, QDir::Unsorted);
+QString ConcatenateStyleSheets(const QString& strFolder, const QStringList& listNames)
+{
     QString strStyle;
     for (const QString& strName : listNames) {
         if (!strName.endsWith(QLatin1String(".qss")))
@@ -52,11 +48,23 @@ QString ReadStyleSheets(const QString& strFolder)
     return strStyle;
 }
 
-void LoadStyleSheets(QApplication& app)
+QStringList ListFiles(const QString& strFolder)
 {
-    if (QDir(QSS_FOLDER).entryList(QDir::Files, QDir::Unsorted).isEmpty())
+    return QDir(strFolder).entryList(QDir::Files, QDir::Unsorted);
+}
+}
+
+QString ReadStyleSheets(const QString& strFolder)
+{
+    return ConcatenateStyleSheets(strFolder, ListFiles(strFolder));
+}
+
+void LoadStyleSheets(QApplication& app, const QString& strFolder)
+{
+    const QStringList listNames = ListFiles(strFolder);
+    if (listNames.isEmpty())
         return;
-    app.setStyleSheet(ReadStyleSheets(QSS_FOLDER));
+    app.setStyleSheet(ConcatenateStyleSheets(strFolder, listNames));
 }
 
 int RunClient(int argc, char* argv[])

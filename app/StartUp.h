@@ -9,9 +9,12 @@ class QApplication;
 QStringList GetTranslationFiles(int nLanguageType);
 void InstallTranslators(QApplication& app);
 
+inline const QString STYLE_SHEET_FOLDER = QStringLiteral(":/Qss/Resource/QssConfig");
+
 // Every ".qss" file of the folder, in its listing order, concatenated; empty when there is none.
 QString ReadStyleSheets(const QString& strFolder);
-void LoadStyleSheets(QApplication& app);
+// Sets that text as the application's style sheet; an empty folder leaves the style sheet as it is.
+void LoadStyleSheets(QApplication& app, const QString& strFolder = STYLE_SHEET_FOLDER);
 
 // The whole start-up and event loop; main() only calls this.
 int RunClient(int argc, char* argv[]);

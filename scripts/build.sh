@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# build.sh <build dir> [cmake options...]: configures (once) and builds the project there.
+# build.sh <build dir> [cmake options...]: configures the project there and builds it.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=$1

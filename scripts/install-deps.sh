@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the client need on Debian 12, and only what is
-# missing. Works as root or as a user with sudo.
+# missing. Works as root or as a user with sudo, without a terminal.
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config
-    qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
-    libqt5svg5-dev
-    fonts-noto-cjk
+    cmake g++ make
+    qtbase5-dev            # Core, Gui, Widgets, Network, Concurrent, Test; moc, uic, rcc
+    qttools5-dev           # CMake's LinguistTools
+    qttools5-dev-tools     # lrelease, lupdate
+    qttranslations5-l10n   # qtbase_zh_CN.qm, compiled into the client
+    fonts-noto-cjk         # Chinese texts render in the window
 )
 
 missing=()
@@ -16,8 +18,10 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null

@@ -1,12 +1,45 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite: once as built normally and
-# once with AddressSanitizer and UndefinedBehaviorSanitizer.
-set -euo pipefail
+# Installs what is missing, builds, and runs the whole test suite twice: as built normally and
+# with AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero when anything failed.
+set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" || exit 1
 
-"$top/scripts/build.sh" "$top/build"
-(cd "$top/build" && ctest --output-on-failure -j"$(nproc)")
+status=0
+passed=0
+failed=0
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 
-"$top/scripts/build.sh" "$top/build-asan" -DZAVO_SANITIZE=ON
-(cd "$top/build-asan" && ctest --output-on-failure -j"$(nproc)")
+# suite <build dir> <cmake options...>
+suite() {
+    local dir=$1
+    shift
+    echo "=== $dir"
+    if ! "$top/scripts/build.sh" "$top/$dir" -DZAVO_BUILD_TESTS=ON "$@"; then
+        echo "=== $dir: build failed"
+        status=1
+        return
+    fi
+    (cd "$top/$dir" && ctest --output-on-failure --no-tests=error -j"$(nproc)") 2>&1 | tee "$log"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+    local line
+    line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+    if [ -z "$line" ]; then
+        status=1
+        return
+    fi
+    local nfailed ntotal
+    nfailed=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+    ntotal=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line")
+    passed=$((passed + ntotal - nfailed))
+    failed=$((failed + nfailed))
+}
+
+suite build -DZAVO_SANITIZE=OFF
+suite build-asan -DZAVO_SANITIZE=ON
+
+echo
+# Both builds together, one count per test run.
+echo "total: $passed passed, $failed failed"
+exit $status

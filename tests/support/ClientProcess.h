@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The built client copied into a folder of its own (so that its SystemConfig.ini, logs/ and
+// plug-in are the test's alone) and run as a real process.
+namespace TestSupport
+{
+class CClientCopy
+{
+public:
+    // Copies ZavoClient, and plugins/Monitor.dll when bWithPlugin, into a new temporary folder.
+    explicit CClientCopy(bool bWithPlugin = true);
+
+    bool IsValid() const { return m_bValid; }
+    // The folder as the client sees it (QCoreApplication::applicationDirPath()).
+    QString Dir() const { return m_strDir; }
+    QString Executable() const { return m_strDir + QStringLiteral("/ZavoClient"); }
+    // The daily log files the client wrote (logs/Log_*.txt).
+    QStringList LogFiles() const;
+    // Lines of the single log file, read as UTF-8; empty when there is none.
+    QStringList LogLines() const;
+
+private:
+    QTemporaryDir m_tempDir;
+    QString m_strDir;
+    bool m_bValid = false;
+};
+
+// A started client, killed (if still running) when this object goes.
+class CClientRun
+{
+public:
+    CClientRun(const CClientCopy& copy, const QProcessEnvironment& env);
+    ~CClientRun();
+    CClientRun(const CClientRun&) = delete;
+    CClientRun& operator=(const CClientRun&) = delete;
+
+    QProcess& Process() { return *m_pProcess; }
+    bool IsRunning() const { return m_pProcess->state() != QProcess::NotRunning; }
+    // Waits for the end; true when it ended on its own with exit code 0.
+    bool FinishedWithZero(int nTimeoutMs);
+    // Everything the process printed so far (stdout and stderr merged).
+    QString Output();
+    void Kill();
+
+private:
+    std::unique_ptr<QProcess> m_pProcess;
+    QByteArray m_baOutput;
+};
+
+// This process's environment on the offscreen platform, with XDG_RUNTIME_DIR and TMPDIR as
+// given (an empty text removes the variable).
+QProcessEnvironment ClientEnvironment(const QString& strRuntimeDir, const QString& strTempDir);
+}

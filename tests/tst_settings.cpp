@@ -1,0 +1,136 @@
+#include "app/ConfigSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+
+// SystemConfig.ini beside the executable: this suite's own folder.
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { RemoveFile(); }
+    void cleanupTestCase() { RemoveFile(); }
+
+    void missingFileReadsDefaultAndCreatesNothing_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("defaultValue");
+        QTest::newRow("language type") << "LANGUAGE" << "LANGUAGE_TYPE" << QVariant(0);
+        QTest::newRow("colour calibration page") << "SUB_PAGE_ENABLE" << "AUTO_COLOR_CALIB_PAGE" << QVariant(0);
+        QTest::newRow("text default") << "LANGUAGE" << "LANGUAGE_TYPE" << QVariant(QStringLiteral("x"));
+    }
+    void missingFileReadsDefaultAndCreatesNothing()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, key);
+        QFETCH(QVariant, defaultValue);
+        QCOMPARE(GetConfigValue(group, key, defaultValue), defaultValue);
+        QVERIFY(!QFile::exists(FilePath()));
+    }
+
+    void writeIsOnDiskAtOnce()
+    {
+        SetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 1);
+        QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0).toInt(), 1);
+
+        // Another settings object on the file (as after a restart) sees it too.
+        QSettings other(FilePath(), QSettings::IniFormat);
+        other.setIniCodec("UTF-8");
+        QCOMPARE(other.value(QStringLiteral("LANGUAGE/LANGUAGE_TYPE")).toInt(), 1);
+
+        QCOMPARE(FileLines(), (QStringList{QStringLiteral("[LANGUAGE]"), QStringLiteral("LANGUAGE_TYPE=1")}));
+    }
+
+    void secondWriteKeepsOtherKeys()
+    {
+        SetConfigValue(QStringLiteral("SUB_PAGE_ENABLE"), QStringLiteral("AUTO_COLOR_CALIB_PAGE"), 1);
+        SetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 1);
+        SetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0);
+        QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 7).toInt(), 0);
+        QCOMPARE(GetConfigValue(QStringLiteral("SUB_PAGE_ENABLE"), QStringLiteral("AUTO_COLOR_CALIB_PAGE"), 7).toInt(), 1);
+    }
+
+    void storedTextReadsAsInteger_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("1") << QByteArray("1") << 1;
+        QTest::newRow("2") << QByteArray("2") << 2;
+        QTest::newRow("-1") << QByteArray("-1") << -1;
+        QTest::newRow("word") << QByteArray("English") << 0;
+        QTest::newRow("number with text") << QByteArray("1abc") << 0;
+        QTest::newRow("fraction") << QByteArray("1.5") << 0;
+        QTest::newRow("empty") << QByteArray("") << 0;
+    }
+    void storedTextReadsAsInteger()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, expected);
+        WriteFile("[LANGUAGE]\nLANGUAGE_TYPE=" + stored + "\n");
+        QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0).toInt(), expected);
+    }
+
+    void handEditedFileIsRead()
+    {
+        WriteFile("[SUB_PAGE_ENABLE]\r\nAUTO_COLOR_CALIB_PAGE = 1\r\n\r\n[LANGUAGE]\r\nLANGUAGE_TYPE=1\r\n");
+        QCOMPARE(GetConfigValue(QStringLiteral("SUB_PAGE_ENABLE"), QStringLiteral("AUTO_COLOR_CALIB_PAGE"), 0).toInt(), 1);
+        QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0).toInt(), 1);
+    }
+
+    void namesAreCaseSensitive_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("group in lower case") << "language" << "LANGUAGE_TYPE";
+        QTest::newRow("key in lower case") << "LANGUAGE" << "language_type";
+        QTest::newRow("mixed case") << "Language" << "Language_Type";
+    }
+    void namesAreCaseSensitive()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("INI keys are case-insensitive on Windows");
+#endif
+        QFETCH(QString, group);
+        QFETCH(QString, key);
+        SetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 1);
+        QCOMPARE(GetConfigValue(group, key, 5).toInt(), 5);
+        QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 5).toInt(), 1);
+    }
+
+    void nonAsciiTextRoundTrips()
+    {
+        SetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("NOTE"), QStringLiteral("简体中文"));
+        QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("NOTE"), QString()).toString(),
+                 QStringLiteral("简体中文"));
+    }
+
+private:
+    static QString FilePath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/SystemConfig.ini"); }
+    static void RemoveFile() { QFile::remove(FilePath()); }
+    // Each file written gets a time stamp of its own: QSettings takes an unchanged size and time
+    // (a rewrite within the file system's clock tick) for an unchanged file and reuses what it read.
+    static void WriteFile(const QByteArray& baContent)
+    {
+        static int s_nWrites = 0;
+        QFile file(FilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(baContent);
+        file.flush();
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++s_nWrites),
+                                 QFileDevice::FileModificationTime));
+    }
+    static QStringList FileLines()
+    {
+        QFile file(FilePath());
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return QStringList();
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
