@@ -29,8 +29,14 @@ void CSettingsPage::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (m_bLoaded)
         return;
+    // Set before the timer runs, so that a second show in between schedules nothing more.
     m_bLoaded = true;
-    QTimer::singleShot(FIRST_SHOW_DELAY_MS, this, [this] { LoadAll(); });
+    ScheduleLoadAll(FIRST_SHOW_DELAY_MS);
+}
+
+void CSettingsPage::ScheduleLoadAll(int nDelayMs)
+{
+    QTimer::singleShot(nDelayMs, this, [this] { LoadAll(); });
 }
 
 void CSettingsPage::Slot_MonitorChanged(int nCurrSubWinIndex)
@@ -47,6 +53,11 @@ bool CSettingsPage::HasMonitor()
     QList<MonitorInfo> listMonitors;
     CDDCUtil::GetInstance()->GetMonitorList(listMonitors);
     return !listMonitors.isEmpty();
+}
+
+void CSettingsPage::ResetMonitor()
+{
+    CDDCUtil::GetInstance()->Reset();
 }
 
 int CSettingsPage::ReadVcp(const QString& strCode)
@@ -119,4 +130,15 @@ bool CSettingsPage::WriteSubCombo(const CValueTable& table, int nIndex, const QS
         return false;
     CDDCUtil::GetInstance()->SetSubVcp(strSelectCode, strDataCode, strSubCode, strValue);
     return true;
+}
+
+void CSettingsPage::WriteValue(const QString& strCode, const QString& strValue)
+{
+    CDDCUtil::GetInstance()->SetVcp(strCode, strValue);
+}
+
+void CSettingsPage::WriteSubValue(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode,
+                                  const QString& strValue)
+{
+    CDDCUtil::GetInstance()->SetSubVcp(strSelectCode, strDataCode, strSubCode, strValue);
 }

@@ -3,6 +3,7 @@
 #include "ui/frame/WaitDlg.h"
 
 #include <QMetaObject>
+#include <QThread>
 #include <QWidget>
 #include <QtConcurrent>
 
@@ -35,12 +36,28 @@ protected:
     // What a monitor change does while the page is on show; the standard page waits first.
     virtual void ReloadOnMonitorChange() { LoadAll(); }
 
+    // Runs LoadAll once, nDelayMs from now, on the page's thread (first show; a page that
+    // loads on its own at start).
+    void ScheduleLoadAll(int nDelayMs);
+
     // Runs one group's worker on the global pool behind the wait dialog; returns when both
     // the work and the dialog are done.
     template <class TPage>
     void RunLoad(void (TPage::*pfnLoad)(), const QString& strText)
     {
         RunWithWaitDialog(QtConcurrent::run(static_cast<TPage*>(this), pfnLoad), strText, this);
+    }
+
+    // A refresh button: resets the monitor's DDC/CI state, pauses nPauseMs in this thread
+    // (some pages give the monitor time to settle), then reloads the group. The loaded flag
+    // is neither looked at nor changed.
+    template <class TPage>
+    void RefreshLoad(void (TPage::*pfnLoad)(), const QString& strText, int nPauseMs = 0)
+    {
+        ResetMonitor();
+        if (nPauseMs > 0)
+            QThread::msleep(static_cast<unsigned long>(nPauseMs));
+        RunLoad(pfnLoad, strText);
     }
 
     // From a worker: hands a fill, which captures its value record by value, to the page's thread.
@@ -51,6 +68,7 @@ protected:
     }
 
     static bool HasMonitor();
+    static void ResetMonitor();
     // Worker-side reads: decimal text to int, anything else 0.
     static int ReadVcp(const QString& strCode);
     static int ReadSubVcp(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode,
@@ -70,6 +88,10 @@ protected:
     static bool WriteCombo(const CValueTable& table, int nIndex, const QString& strCode);
     static bool WriteSubCombo(const CValueTable& table, int nIndex, const QString& strSelectCode,
                               const QString& strDataCode, const QString& strSubCode);
+    // A button's fixed value: enumerated values as "0x.." text.
+    static void WriteValue(const QString& strCode, const QString& strValue);
+    static void WriteSubValue(const QString& strSelectCode, const QString& strDataCode, const QString& strSubCode,
+                              const QString& strValue);
 
     bool m_bLoaded;
 

@@ -12,9 +12,14 @@ CValueTable CValueTable::Sequential(int nFirstValue, int nCount)
     CValueTable table;
     for (int n = 0; n < nCount; ++n) {
         table.m_vecRows.append({nFirstValue + n, n});
-        table.m_listWritten.append(QStringLiteral("0x%1").arg(nFirstValue + n, 2, 16, QLatin1Char('0')).toUpper().replace(0, 2, QStringLiteral("0x")));
+        table.m_listWritten.append(HexText(nFirstValue + n));
     }
     return table;
+}
+
+QString CValueTable::HexText(int nValue)
+{
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(nValue, 2, 16, QLatin1Char('0')).toUpper();
 }
 
 int CValueTable::IndexForValue(int nValueRead) const

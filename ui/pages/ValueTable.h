@@ -22,6 +22,8 @@ public:
 
     // Index n <-> value nFirstValue + n, written as "0x" and two hex digits.
     static CValueTable Sequential(int nFirstValue, int nCount);
+    // An enumerated value as it is written: "0x" and two upper-case hex digits ("0x0B").
+    static QString HexText(int nValue);
 
     int IndexForValue(int nValueRead) const;
     QString ValueForIndex(int nIndex) const;

@@ -1,0 +1,247 @@
+#include "ddc/VcpCodes.h"
+#include "tests/support/TestSupport.h"
+#include "ui/frame/GlobalSignal.h"
+#include "ui/frame/WaitDlg.h"
+#include "ui/pages/SettingsPage.h"
+#include "ui/pages/ValueTable.h"
+
+#include <QtTest>
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace
+{
+const int TINY_PAGE_INDEX = 4;
+const CValueTable OVER_DRIVE = CValueTable::Sequential(1, 5);
+
+// The smallest page there is: one slider with its label and one combo box, loaded at first show.
+class CTinyPage : public CSettingsPage
+{
+public:
+    explicit CTinyPage(bool bLoaded = false)
+        : CSettingsPage(TINY_PAGE_INDEX, bLoaded, nullptr)
+        , m_pSlider(new QSlider(Qt::Horizontal, this))
+        , m_pLabel(new QLabel(QStringLiteral("0"), this))
+        , m_pCombo(new QComboBox(this))
+    {
+        m_pCombo->addItems({"Off", "Normal", "Best", "High", "Extreme"});
+        m_pSlider->setRange(0, 100);
+        auto* pLayout = new QVBoxLayout(this);
+        pLayout->addWidget(m_pSlider);
+        pLayout->addWidget(m_pLabel);
+        pLayout->addWidget(m_pCombo);
+        connect(m_pSlider, &QSlider::valueChanged, this,
+                [this](int nValue) { WriteSlider(m_pLabel, VCP_BRIGHTNESS, nValue); });
+        connect(m_pCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+                [this](int nIndex) { m_bLastWrite = WriteCombo(OVER_DRIVE, nIndex, VCP_OVERDRIVE); });
+    }
+
+    void LoadAll() override
+    {
+        m_nLoadStartMs = m_clock.isValid() ? m_clock.elapsed() : -1;
+        ++m_nLoads;
+        QElapsedTimer timer;
+        timer.start();
+        RunLoad(&CTinyPage::LoadValues, QStringLiteral("Load Data..."));
+        m_nLoadMs = timer.elapsed();
+    }
+
+    void Refresh(int nPauseMs) { RefreshLoad(&CTinyPage::LoadValues, QStringLiteral("Load Data..."), nPauseMs); }
+    using CSettingsPage::WriteCombo;
+    using CSettingsPage::WriteSubCombo;
+    using CSettingsPage::HasMonitor;
+
+    struct Values
+    {
+        int nBrightness;
+        int nOverDrive;
+    };
+    void LoadValues()
+    {
+        Values values;
+        values.nBrightness = ReadVcp(VCP_BRIGHTNESS);
+        values.nOverDrive = ReadVcp(VCP_OVERDRIVE);
+        m_bWorkerOffGuiThread = QThread::currentThread() != thread();
+        PostToPage([this, values] {
+            FillSlider(m_pSlider, m_pLabel, values.nBrightness);
+            FillCombo(m_pCombo, OVER_DRIVE, values.nOverDrive);
+        });
+    }
+
+    QElapsedTimer m_clock;
+    qint64 m_nLoadStartMs = -1;
+    qint64 m_nLoadMs = -1;
+    int m_nLoads = 0;
+    bool m_bLastWrite = true;
+    bool m_bWorkerOffGuiThread = false;
+    QSlider* m_pSlider;
+    QLabel* m_pLabel;
+    QComboBox* m_pCombo;
+};
+
+const QByteArray SIM = R"({"monitors":[{"values":{"0x10":70,"0xE9":3}}]})";
+}
+
+class TestPagePattern : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(TestSupport::UseSimConfig(SIM)); }
+
+    void firstShowLoadsOnceAfter100Ms()
+    {
+        CTinyPage page;
+        QVERIFY(!page.IsLoaded());
+        QTest::qWait(200);
+        QCOMPARE(page.m_nLoads, 0);
+
+        page.m_clock.start();
+        page.show();
+        QVERIFY(page.IsLoaded());
+        QTRY_COMPARE_WITH_TIMEOUT(page.m_nLoads, 1, 5000);
+        QVERIFY2(page.m_nLoadStartMs >= 95, qPrintable(QString::number(page.m_nLoadStartMs)));
+        QVERIFY(page.m_bWorkerOffGuiThread);
+
+        // Shown again while loaded: nothing more.
+        page.hide();
+        page.show();
+        QTest::qWait(300);
+        QCOMPARE(page.m_nLoads, 1);
+        QCOMPARE(TestSupport::Transcript(), (QStringList{"GET 0 0x10 70", "GET 0 0xE9 3"}));
+    }
+
+    void waitDialogStaysUpASecondAndFillWritesNothing()
+    {
+        CTinyPage page;
+        bool bDialogSeen = false;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, &page, [&] { bDialogSeen |= page.findChild<CWaitDlg*>() != nullptr; });
+        probe.start(20);
+        page.show();
+        QTRY_VERIFY_WITH_TIMEOUT(page.m_nLoadMs >= 0, 5000);
+        QVERIFY(bDialogSeen);
+        QVERIFY2(page.m_nLoadMs >= 1000, qPrintable(QString::number(page.m_nLoadMs)));
+        QVERIFY(!page.findChild<CWaitDlg*>());
+
+        QCOMPARE(page.m_pSlider->value(), 70);
+        QCOMPARE(page.m_pLabel->text(), QStringLiteral("70"));
+        QCOMPARE(page.m_pCombo->currentIndex(), 2);
+        QVERIFY(TestSupport::Writes().isEmpty());
+    }
+
+    void failedReadFillsZeroAndNothingSelected()
+    {
+        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{"values":{"0x10":70},"failing":["0x10","0xE9"]}]})"));
+        CTinyPage page;
+        page.m_pSlider->setValue(30);
+        TestSupport::Sim()->ClearTranscript();
+        page.show();
+        QTRY_VERIFY_WITH_TIMEOUT(page.m_nLoadMs >= 0, 5000);
+        QCOMPARE(page.m_pSlider->value(), 0);
+        QCOMPARE(page.m_pLabel->text(), QStringLiteral("0"));
+        QCOMPARE(page.m_pCombo->currentIndex(), -1);
+        QVERIFY(TestSupport::Writes().isEmpty());
+
+        // Picking a value afterwards writes normally.
+        page.m_pCombo->setCurrentIndex(0);
+        QCOMPARE(TestSupport::Writes(), QStringList{"SET 0 0xE9 1"});
+    }
+
+    void comboWrites_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("subCoded");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("plain") << 2 << false << QStringList{"SET 0 0xE9 3"};
+        QTest::newRow("plain, nothing selected") << -1 << false << QStringList{};
+        QTest::newRow("plain, past the table") << 5 << false << QStringList{};
+        QTest::newRow("sub-coded") << 4 << true << QStringList{"SET 0 0xEE 2", "SET 0 0xEF 5"};
+        QTest::newRow("sub-coded, nothing selected") << -1 << true << QStringList{};
+    }
+    void comboWrites()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, subCoded);
+        QFETCH(QStringList, writes);
+        const bool bWritten = subCoded ? CTinyPage::WriteSubCombo(OVER_DRIVE, index, VCP_EE_SELECT, VCP_EE_DATA, EE_MPRT)
+                                       : CTinyPage::WriteCombo(OVER_DRIVE, index, VCP_OVERDRIVE);
+        QCOMPARE(bWritten, !writes.isEmpty());
+        QCOMPARE(TestSupport::Transcript(), writes);
+    }
+
+    void userClearingAComboWritesNothing()
+    {
+        CTinyPage page(true);
+        page.m_pCombo->setCurrentIndex(-1);
+        QVERIFY(!page.m_bLastWrite);
+        QVERIFY(TestSupport::Transcript().isEmpty());
+    }
+
+    void monitorChange_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("loads");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("this page on show") << TINY_PAGE_INDEX << 1 << true;
+        QTest::newRow("another page on show") << 0 << 0 << false;
+    }
+    void monitorChange()
+    {
+        QFETCH(int, index);
+        QFETCH(int, loads);
+        QFETCH(bool, loaded);
+        CTinyPage page(true);
+        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(index);
+        QCOMPARE(page.m_nLoads, loads);
+        QCOMPARE(page.IsLoaded(), loaded);
+        QCOMPARE(TestSupport::Transcript().size(), 2 * loads);
+    }
+
+    void refreshResetsPausesAndKeepsTheFlag()
+    {
+        CTinyPage page;
+        QElapsedTimer timer;
+        timer.start();
+        page.Refresh(100);
+        QVERIFY(timer.elapsed() >= 1100);
+        QVERIFY(!page.IsLoaded());
+        QCOMPARE(TestSupport::Transcript(), (QStringList{"RESET", "GET 0 0x10 70", "GET 0 0xE9 3"}));
+    }
+
+    void noMonitor()
+    {
+        QVERIFY(CTinyPage::HasMonitor());
+        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
+        QVERIFY(!CTinyPage::HasMonitor());
+    }
+
+    void valueTables_data()
+    {
+        QTest::addColumn<int>("valueRead");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("first") << 6 << 0 << "0x06";
+        QTest::newRow("hex digits upper-case") << 11 << 3 << "0x0B";
+        QTest::newRow("no row for the value") << 7 << -1 << QString();
+        QTest::newRow("failed read") << 0 << -1 << QString();
+    }
+    void valueTables()
+    {
+        QFETCH(int, valueRead);
+        QFETCH(int, index);
+        QFETCH(QString, written);
+        const CValueTable table({{6, 0}, {8, 1}, {5, 2}, {11, 3}}, {"0x06", "0x08", "0x05", "0x0B"});
+        QCOMPARE(table.IndexForValue(valueRead), index);
+        QCOMPARE(table.ValueForIndex(index), written);
+        QCOMPARE(table.ValueForIndex(index).isNull(), written.isNull());
+        QCOMPARE(CValueTable::Sequential(10, 3).ValueForIndex(2), QStringLiteral("0x0C"));
+        QCOMPARE(CValueTable::HexText(255), QStringLiteral("0xFF"));
+    }
+};
+
+QTEST_MAIN(TestPagePattern)
+#include "tst_pagepattern.moc"

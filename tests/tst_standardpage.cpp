@@ -1,0 +1,752 @@
+#include "ddc/DDCUtil.h"
+#include "tests/support/TestSupport.h"
+#include "ui/frame/CtrlWidgetMana.h"
+#include "ui/frame/GlobalSignal.h"
+#include "ui/frame/WaitDlg.h"
+#include "ui/pages/StandardModeWidget.h"
+
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QSlider>
+#include <QStyleOptionSlider>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+namespace
+{
+// Every value the page reads, set explicitly so that the test does not lean on the factory state.
+QVariantMap BaseValues()
+{
+    return {{"0x10", 70},      {"0x12", 45},      {"0xF0/0x11", 30}, {"0x87", 4},       {"0x8A", 55},
+            {"0x62", 20},      {"0x14", 6},       {"0xE4", 2},       {"0xEE/0x02", 1},  {"0xE9", 3},
+            {"0x16", 40},      {"0x18", 41},      {"0x1A", 42},      {"0x22", 1},       {"0xE7", 1},
+            {"0xE8", 3},       {"0xF0/0x08", 2},  {"0xF0/0x09", 33}, {"0xF0/0x0A", 34}, {"0xF0/0x0B", 35},
+            {"0xEE/0x0A", 1},  {"0xEE/0x0C", 3},  {"0xEE/0x0D", 60}, {"0xEE/0x0B", 2}};
+}
+
+QByteArray SimJson(const QVariantMap& mapOverrides = {}, const QStringList& listFailing = {}, int nMonitors = 1)
+{
+    QVariantMap mapValues = BaseValues();
+    for (auto it = mapOverrides.begin(); it != mapOverrides.end(); ++it)
+        mapValues.insert(it.key(), it.value());
+    QJsonArray monitors;
+    for (int i = 0; i < nMonitors; ++i) {
+        QJsonObject monitor{{"values", QJsonObject::fromVariantMap(mapValues)}};
+        monitor.insert("failing", QJsonArray::fromStringList(listFailing));
+        monitors.append(monitor);
+    }
+    return QJsonDocument(QJsonObject{{"monitors", monitors}}).toJson(QJsonDocument::Compact);
+}
+
+// The full load with BaseValues(): ten fast-setting values, the three gains, eleven game-set values.
+QStringList FullLoadTranscript(int nId = 0)
+{
+    QStringList list{"GET %1 0x10 70",  "GET %1 0x12 45",  "SET %1 0xF0 17", "GET %1 0xF2 30",
+                     "GET %1 0x87 4",   "GET %1 0x8A 55",  "GET %1 0x62 20", "GET %1 0x14 6",
+                     "GET %1 0xE4 2",   "SET %1 0xEE 2",   "GET %1 0xEF 1",  "GET %1 0xE9 3",
+                     "GET %1 0x16 40",  "GET %1 0x18 41",  "GET %1 0x1A 42",
+                     "GET %1 0x22 1",   "GET %1 0xE7 1",   "GET %1 0xE8 3",  "SET %1 0xF0 8",
+                     "GET %1 0xF2 2",   "SET %1 0xF0 9",   "GET %1 0xF2 33", "SET %1 0xF0 10",
+                     "GET %1 0xF2 34",  "SET %1 0xF0 11",  "GET %1 0xF2 35", "SET %1 0xEE 10",
+                     "GET %1 0xEF 1",   "SET %1 0xEE 12",  "GET %1 0xEF 3",  "SET %1 0xEE 13",
+                     "GET %1 0xEF 60",  "SET %1 0xEE 11",  "GET %1 0xEF 2"};
+    for (QString& strLine : list)
+        strLine = strLine.arg(nId);
+    return list;
+}
+const int FULL_LOAD_LINES = 34;
+const int LOAD_TIMEOUT_MS = 20000;
+
+// Notes, from a thread of its own, when each transcript line first shows up. A line is seen at
+// or after the moment it was written, so "seen - start" never under-states a pause.
+class CTranscriptWatch
+{
+public:
+    CTranscriptWatch()
+    {
+        m_timer.start();
+        m_pThread.reset(QThread::create([this] {
+            while (!m_bStop) {
+                const QStringList list = TestSupport::Transcript();
+                QMutexLocker locker(&m_mutex);
+                for (int i = m_vecSeenMs.size(); i < list.size(); ++i) {
+                    m_vecSeenMs.append(m_timer.elapsed());
+                    m_listLines.append(list.at(i));
+                }
+                locker.unlock();
+                QThread::msleep(1);
+            }
+        }));
+        m_pThread->start();
+    }
+    ~CTranscriptWatch()
+    {
+        m_bStop = true;
+        m_pThread->wait();
+    }
+    qint64 Now() const { return m_timer.elapsed(); }
+    // Milliseconds from the watch's start until the line was first seen; -1 if never.
+    qint64 SeenMs(const QString& strLine) const
+    {
+        QMutexLocker locker(&m_mutex);
+        const int nIndex = m_listLines.indexOf(strLine);
+        return nIndex < 0 ? -1 : m_vecSeenMs.at(nIndex);
+    }
+    qint64 FirstSeenMs() const
+    {
+        QMutexLocker locker(&m_mutex);
+        return m_vecSeenMs.isEmpty() ? -1 : m_vecSeenMs.first();
+    }
+
+private:
+    QElapsedTimer m_timer;
+    mutable QMutex m_mutex;
+    QVector<qint64> m_vecSeenMs;
+    QStringList m_listLines;
+    std::atomic<bool> m_bStop{false};
+    std::unique_ptr<QThread> m_pThread;
+};
+}
+
+class TestStandardPage : public QObject
+{
+    Q_OBJECT
+private:
+    template <class T>
+    T* Find(const char* szName) const
+    {
+        T* pChild = m_pPage->findChild<T*>(QString::fromLatin1(szName));
+        if (!pChild)
+            qFatal("no child %s", szName);
+        return pChild;
+    }
+    QSlider* Slider(const char* szName) const { return Find<QSlider>(szName); }
+    QLabel* Label(const char* szName) const { return Find<QLabel>(szName); }
+    QComboBox* Combo(const char* szName) const { return Find<QComboBox>(szName); }
+    QAbstractButton* Button(const char* szName) const { return Find<QAbstractButton>(szName); }
+    QWidget* Widget(const char* szName) const { return Find<QWidget>(szName); }
+
+    bool LoadIsDone() const
+    {
+        return TestSupport::Transcript().size() >= FULL_LOAD_LINES && !m_pPage->findChild<CWaitDlg*>();
+    }
+
+    // A fresh page on a fresh simulated monitor; its own first load has not run yet.
+    void NewPage(const QVariantMap& mapOverrides = {}, const QStringList& listFailing = {}, int nMonitors = 1)
+    {
+        QVERIFY(TestSupport::UseSimConfig(SimJson(mapOverrides, listFailing, nMonitors)));
+        m_pPage = std::make_unique<CStandardModeWidget>();
+    }
+
+    // A fresh page after its first load; the transcript starts empty afterwards.
+    void LoadedPage(const QVariantMap& mapOverrides = {}, const QStringList& listFailing = {})
+    {
+        NewPage(mapOverrides, listFailing);
+        QTRY_VERIFY_WITH_TIMEOUT(LoadIsDone(), LOAD_TIMEOUT_MS);
+        TestSupport::Sim()->ClearTranscript();
+    }
+
+    void CheckSlider(const char* szSlider, const char* szLabel, int nValue)
+    {
+        QCOMPARE(Slider(szSlider)->value(), nValue);
+        QCOMPARE(Label(szLabel)->text(), QString::number(nValue));
+    }
+
+    std::unique_ptr<CStandardModeWidget> m_pPage;
+
+private slots:
+    void init() { CtrlWidgetMana::GetInstance()->SetCurrGameMode(-1); }
+    void cleanup() { m_pPage.reset(); }
+
+    // ---- Loading
+
+    void firstLoadReadsInOrderAfterOneSecondAndWritesNothing()
+    {
+        QTest::ignoreMessage(QtDebugMsg, "预设办公模式：1 预设游戏模式：1");
+        QVERIFY(TestSupport::UseSimConfig(SimJson()));
+        CTranscriptWatch watch;
+        m_pPage = std::make_unique<CStandardModeWidget>();
+        QTRY_VERIFY_WITH_TIMEOUT(LoadIsDone(), LOAD_TIMEOUT_MS);
+
+        QVERIFY2(watch.FirstSeenMs() >= 950, qPrintable(QString::number(watch.FirstSeenMs())));
+        // Only the selector writes of the sub-coded reads: the fill itself writes nothing.
+        QCOMPARE(TestSupport::Transcript(), FullLoadTranscript());
+        QVERIFY(m_pPage->IsLoaded());
+
+        CheckSlider("hsliderBrightness", "lblBrightnessValue", 70);
+        CheckSlider("hsliderContrast", "lblContrastValue", 45);
+        CheckSlider("hslideBlackHomogenizer", "lblBlackHmgValue", 30);
+        CheckSlider("hsliderSharpness", "lblSharpnessValue", 4);
+        CheckSlider("hsliderSaturation", "lblSaturationValue", 55);
+        CheckSlider("hsliderSPKVolume", "lblSPKVolumeValue", 20);
+        QCOMPARE(Combo("cmbColorTemperature")->currentIndex(), 0);
+        QCOMPARE(Combo("cmbLowBlueLight")->currentIndex(), 1);
+        QCOMPARE(Combo("cmbMPRT")->currentIndex(), 1);
+        QCOMPARE(Combo("cmbOverDrive")->currentIndex(), 2);
+        CheckSlider("hsliderUMRed", "lblUMRedValue", 40);
+        CheckSlider("hsliderUMGreen", "lblUMGreenValue", 41);
+        CheckSlider("hsliderUMBlue", "lblUMBlueValue", 42);
+        QVERIFY(!Slider("hsliderUMRed")->isEnabled());
+
+        QVERIFY(Button("btnOMStandard")->isChecked());
+        QVERIFY(Button("btnGMStandard")->isChecked());
+        QVERIFY(Widget("widgetOfficeMode")->isEnabled());
+        QVERIFY(Widget("widgetGameMode")->isEnabled());
+        QVERIFY(Button("btnEnableGameCross")->isChecked());
+        QVERIFY(Button("btnCross2")->isChecked());
+        QCOMPARE(Label("lblAccuracyIcon")->property("cross_type").toString(), QStringLiteral("cross2"));
+        QVERIFY(Button("btnGaGreen")->isChecked());
+        CheckSlider("hsliderHorizontalPos", "lblHorizontalValue", 33);
+        CheckSlider("hsliderVerticalPos", "lblVerticalValue", 34);
+        CheckSlider("hsliderRangeSize", "lblRangeValue", 35);
+        QVERIFY(Button("btnEnableColorfulLight")->isChecked());
+        QVERIFY(Button("btnClBlue")->isChecked());
+        QVERIFY(Button("btnClBlue")->isEnabled());
+        CheckSlider("hsliderClBrightness", "lblCLBrightnessValue", 60);
+        QCOMPARE(Combo("cmbClEffects")->currentIndex(), 1);
+        QCOMPARE(CtrlWidgetMana::GetInstance()->GetCurrGameMode(), 1);
+    }
+
+    void refreshPausesAndWaitsForTheBlackHomogenizer()
+    {
+        LoadedPage();
+        CTranscriptWatch watch;
+        const qint64 nClickMs = watch.Now();
+        Button("btnRefreshFastSet")->click();
+        QTRY_VERIFY(watch.SeenMs("GET 0 0x1A 42") >= 0);
+        // 100 ms after the reset, then 100 ms between selecting the black homogenizer and reading it.
+        const qint64 nSeen = watch.SeenMs("GET 0 0xF2 30");
+        QVERIFY2(nSeen - nClickMs >= 200, qPrintable(QString::number(nSeen - nClickMs)));
+        QCOMPARE(TestSupport::Transcript(), QStringList{"RESET"} + FullLoadTranscript().mid(0, 15));
+        QVERIFY(m_pPage->IsLoaded());
+    }
+
+    void showingALoadedPageReadsNothing()
+    {
+        LoadedPage();
+        m_pPage->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pPage.get()));
+        QTest::qWait(500);
+        QVERIFY(TestSupport::Transcript().isEmpty());
+    }
+
+    void noMonitorNoLoad()
+    {
+        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
+        m_pPage = std::make_unique<CStandardModeWidget>();
+        QTest::qWait(1500);
+        QVERIFY(TestSupport::Transcript().isEmpty());
+        QCOMPARE(Label("lblBrightnessValue")->text(), QStringLiteral("0"));
+    }
+
+    void monitorChangeWhileShownReloadsAfterAPause()
+    {
+        NewPage({}, {}, 2);
+        QTRY_VERIFY_WITH_TIMEOUT(LoadIsDone(), LOAD_TIMEOUT_MS);
+        CDDCUtil::GetInstance()->SetCurrentMonitor(1);
+        TestSupport::Sim()->ClearTranscript();
+        CTranscriptWatch watch;
+        const qint64 nEmitMs = watch.Now();
+        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(0);
+        QVERIFY2(watch.FirstSeenMs() - nEmitMs >= 100, qPrintable(QString::number(watch.FirstSeenMs() - nEmitMs)));
+        QCOMPARE(TestSupport::Transcript(), FullLoadTranscript(1));
+        QVERIFY(m_pPage->IsLoaded());
+    }
+
+    void monitorChangeWhileHiddenMarksStale()
+    {
+        NewPage({}, {}, 2);
+        QTRY_VERIFY_WITH_TIMEOUT(LoadIsDone(), LOAD_TIMEOUT_MS);
+        CDDCUtil::GetInstance()->SetCurrentMonitor(1);
+        TestSupport::Sim()->ClearTranscript();
+        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(2);
+        QVERIFY(!m_pPage->IsLoaded());
+        QTest::qWait(300);
+        QVERIFY(TestSupport::Transcript().isEmpty());
+
+        CTranscriptWatch watch;
+        const qint64 nShowMs = watch.Now();
+        m_pPage->show();
+        QVERIFY(m_pPage->IsLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(LoadIsDone(), LOAD_TIMEOUT_MS);
+        QVERIFY(watch.FirstSeenMs() - nShowMs >= 100);
+        QCOMPARE(TestSupport::Transcript(), FullLoadTranscript(1));
+    }
+
+    // ---- Fills of unusual values
+
+    void failedReadsShowZeroAndEmptyBoxes()
+    {
+        LoadedPage();
+        QVERIFY(TestSupport::UseSimConfig(SimJson({}, {"0x10", "0x12", "0xF0/0x11", "0x87", "0x8A", "0x62", "0x14",
+                                                        "0xE4", "0xEE/0x02", "0xE9", "0x22", "0xE7"})));
+        Button("btnRefreshFastSet")->click();
+        CheckSlider("hsliderBrightness", "lblBrightnessValue", 0);
+        CheckSlider("hsliderContrast", "lblContrastValue", 0);
+        CheckSlider("hslideBlackHomogenizer", "lblBlackHmgValue", 0);
+        CheckSlider("hsliderSharpness", "lblSharpnessValue", 0);
+        CheckSlider("hsliderSPKVolume", "lblSPKVolumeValue", 0);
+        QCOMPARE(Combo("cmbMPRT")->currentIndex(), 0);
+        QCOMPARE(Combo("cmbColorTemperature")->currentIndex(), -1);
+        QCOMPARE(Combo("cmbLowBlueLight")->currentIndex(), -1);
+        QCOMPARE(Combo("cmbOverDrive")->currentIndex(), -1);
+        QVERIFY(!Slider("hsliderUMRed")->isEnabled());
+
+        // A failed preset read: no office change, an empty mode name.
+        QSignalSpy spyMode(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_ModeTypeChanged);
+        Button("btnRefreshGameSet")->click();
+        QCOMPARE(spyMode.count(), 1);
+        QCOMPARE(spyMode.first().first().toString(), QString());
+        QVERIFY(Button("btnOMStandard")->isChecked());
+        QVERIFY(Button("btnGMStandard")->isChecked());
+
+        TestSupport::Sim()->ClearTranscript();
+        Combo("cmbOverDrive")->setCurrentIndex(0);
+        QCOMPARE(TestSupport::Writes(), QStringList{"SET 0 0xE9 1"});
+    }
+
+    void gameSetFill_data()
+    {
+        QTest::addColumn<int>("office");
+        QTest::addColumn<int>("game");
+        QTest::addColumn<int>("crossType");
+        QTest::addColumn<int>("lightColor");
+        QTest::addColumn<QString>("officeButton");
+        QTest::addColumn<QString>("gameButton");
+        QTest::addColumn<QStringList>("modeNames");
+        QTest::addColumn<bool>("officeEnabled");
+        QTest::addColumn<bool>("gameEnabled");
+        QTest::addColumn<int>("managerGameMode");
+        QTest::addColumn<QString>("crossButton");
+        QTest::addColumn<QString>("lightButton");
+        QTest::newRow("standard presets, crosshair off, multicolour")
+            << 1 << 1 << 1 << 0 << "btnOMStandard" << "btnGMStandard" << QStringList{"Standard"} << true << true << 1
+            << "" << "btnClMulticolor";
+        QTest::newRow("ebook, G1, crosshair 4, yellow")
+            << 2 << 2 << 5 << 6 << "btnEbook" << "btnGMG1" << QStringList{"Ebook", "G1"} << false << false << 2
+            << "btnCross4" << "btnClYellow";
+        QTest::newRow("office preset 7, RTS, crosshair type 0, colour 4")
+            << 7 << 6 << 0 << 4 << "" << "btnGMRacing" << QStringList{"RTS"} << false << true << 6 << "" << "";
+        QTest::newRow("hidden game preset is shown but not handed on")
+            << 3 << 8 << 2 << 5 << "btnMovie" << "btnGMXbox" << QStringList{"Movie", "Xbox/PS"} << false << false
+            << -1 << "btnCross1" << "btnClPurple";
+    }
+    void gameSetFill()
+    {
+        QFETCH(int, office);
+        QFETCH(int, game);
+        QFETCH(int, crossType);
+        QFETCH(int, lightColor);
+        QFETCH(QString, officeButton);
+        QFETCH(QString, gameButton);
+        QFETCH(QStringList, modeNames);
+        QFETCH(bool, officeEnabled);
+        QFETCH(bool, gameEnabled);
+        QFETCH(int, managerGameMode);
+        QFETCH(QString, crossButton);
+        QFETCH(QString, lightButton);
+
+        QSignalSpy spyMode(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_ModeTypeChanged);
+        LoadedPage({{"0x22", office}, {"0xE7", game}, {"0xE8", crossType}, {"0xEE/0x0C", lightColor}});
+        QStringList listNames;
+        for (const QList<QVariant>& args : spyMode)
+            listNames.append(args.first().toString());
+        QCOMPARE(listNames, modeNames);
+
+        const auto checkedIn = [this](const char* szGroup) {
+            QStringList listChecked;
+            for (QAbstractButton* pButton : Widget(szGroup)->findChildren<QAbstractButton*>()) {
+                if (pButton->isChecked())
+                    listChecked.append(pButton->objectName());
+            }
+            return listChecked.join(QLatin1Char(','));
+        };
+        QCOMPARE(checkedIn("widgetOfficeMode"), officeButton);
+        QCOMPARE(checkedIn("widgetGameMode"), gameButton);
+        QCOMPARE(checkedIn("widgetCross"), crossButton);
+        QCOMPARE(checkedIn("widgetLightColor"), lightButton);
+        QCOMPARE(Widget("widgetOfficeMode")->isEnabled(), officeEnabled);
+        QCOMPARE(Widget("widgetGameMode")->isEnabled(), gameEnabled);
+        QCOMPARE(CtrlWidgetMana::GetInstance()->GetCurrGameMode(), managerGameMode);
+
+        const bool bCrossOn = crossType > 1;
+        QCOMPARE(Button("btnEnableGameCross")->isChecked(), bCrossOn);
+        QCOMPARE(Button("btnCross1")->isEnabled(), bCrossOn);
+        QCOMPARE(Slider("hsliderHorizontalPos")->isEnabled(), bCrossOn);
+        QCOMPARE(Label("lblAccuracyIcon")->property("cross_type").toString(),
+                 bCrossOn ? QStringLiteral("cross%1").arg(crossType - 1) : QStringLiteral("none"));
+        QVERIFY(TestSupport::Writes().isEmpty());
+    }
+
+    void lightColorOutsideTheSwatchesClearsAnOlderCheck()
+    {
+        LoadedPage({{"0xEE/0x0C", 1}});
+        QVERIFY(Button("btnClRed")->isChecked());
+        TestSupport::Sim()->SetValue(0, "0xEE/0x0C", 4);
+        Button("btnRefreshGameSet")->click();
+        for (const char* szName : {"btnClMulticolor", "btnClRed", "btnClGreen", "btnClBlue", "btnClPurple", "btnClYellow"})
+            QVERIFY2(!Button(szName)->isChecked(), szName);
+        // Still one choice at a time afterwards.
+        Button("btnClGreen")->click();
+        Button("btnClBlue")->click();
+        QVERIFY(!Button("btnClGreen")->isChecked());
+    }
+
+    void userGainsFollowTheColorTemperatureRead_data()
+    {
+        QTest::addColumn<int>("colorTemperature");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("USER") << 11 << true;
+        QTest::newRow("Warm") << 5 << false;
+    }
+    void userGainsFollowTheColorTemperatureRead()
+    {
+        QFETCH(int, colorTemperature);
+        QFETCH(bool, enabled);
+        LoadedPage({{"0x14", colorTemperature}});
+        for (const char* szName : {"hsliderUMRed", "hsliderUMGreen", "hsliderUMBlue"})
+            QCOMPARE(Slider(szName)->isEnabled(), enabled);
+    }
+
+    // ---- Writes
+
+    void sharpnessDragWritesEveryValuePassed()
+    {
+        LoadedPage();
+        m_pPage->resize(1000, 600);
+        m_pPage->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pPage.get()));
+        QSlider* pSlider = Slider("hsliderSharpness");
+        QSignalSpy spyHub(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_SharpnessChanged);
+
+        QStyleOptionSlider option;
+        option.initFrom(pSlider);
+        option.orientation = pSlider->orientation();
+        option.minimum = pSlider->minimum();
+        option.maximum = pSlider->maximum();
+        option.sliderPosition = pSlider->sliderPosition();
+        option.sliderValue = pSlider->value();
+        const QRect rectHandle = pSlider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, pSlider);
+        QPoint pos = rectHandle.center();
+        QTest::mousePress(pSlider, Qt::LeftButton, Qt::NoModifier, pos);
+        while (pSlider->value() < 9 && pos.x() < pSlider->width()) {
+            pos.rx() += 1;
+            QMouseEvent move(QEvent::MouseMove, pos, pSlider->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(pSlider, &move);
+        }
+        QTest::mouseRelease(pSlider, Qt::LeftButton, Qt::NoModifier, pos);
+
+        QCOMPARE(pSlider->value(), 9);
+        QCOMPARE(TestSupport::Writes(),
+                 (QStringList{"SET 0 0x87 5", "SET 0 0x87 6", "SET 0 0x87 7", "SET 0 0x87 8", "SET 0 0x87 9"}));
+        QList<int> listAnnounced;
+        for (const QList<QVariant>& args : spyHub)
+            listAnnounced.append(args.first().toInt());
+        QCOMPARE(listAnnounced, (QList<int>{5, 6, 7, 8, 9}));
+        QCOMPARE(Label("lblSharpnessValue")->text(), QStringLiteral("9"));
+    }
+
+    void sliderWrites_data()
+    {
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("brightness") << "hsliderBrightness" << "lblBrightnessValue" << QStringList{"SET 0 0x10 23"};
+        QTest::newRow("black homogenizer")
+            << "hslideBlackHomogenizer" << "lblBlackHmgValue" << QStringList{"SET 0 0xF0 17", "SET 0 0xF2 23"};
+        QTest::newRow("speaker volume") << "hsliderSPKVolume" << "lblSPKVolumeValue" << QStringList{"SET 0 0x62 23"};
+        QTest::newRow("user red") << "hsliderUMRed" << "lblUMRedValue" << QStringList{"SET 0 0x16 23"};
+        QTest::newRow("user blue") << "hsliderUMBlue" << "lblUMBlueValue" << QStringList{"SET 0 0x1A 23"};
+        QTest::newRow("crosshair range") << "hsliderRangeSize" << "lblRangeValue" << QStringList{"SET 0 0xF0 11", "SET 0 0xF2 23"};
+        QTest::newRow("light brightness")
+            << "hsliderClBrightness" << "lblCLBrightnessValue" << QStringList{"SET 0 0xEE 13", "SET 0 0xEF 23"};
+    }
+    void sliderWrites()
+    {
+        QFETCH(QString, slider);
+        QFETCH(QString, label);
+        QFETCH(QStringList, writes);
+        NewPage();
+        Slider(qPrintable(slider))->setValue(23);
+        QCOMPARE(TestSupport::Writes(), writes);
+        QCOMPARE(Label(qPrintable(label))->text(), QStringLiteral("23"));
+    }
+
+    void hubValuesMoveControlsWithoutWriting_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("brightness") << 0 << "hsliderBrightness" << "lblBrightnessValue";
+        QTest::newRow("contrast") << 1 << "hsliderContrast" << "lblContrastValue";
+        QTest::newRow("saturation") << 2 << "hsliderSaturation" << "lblSaturationValue";
+        QTest::newRow("sharpness") << 3 << "hsliderSharpness" << "lblSharpnessValue";
+        QTest::newRow("black level") << 4 << "hslideBlackHomogenizer" << "lblBlackHmgValue";
+        QTest::newRow("MPRT") << 5 << "cmbMPRT" << "";
+        QTest::newRow("over drive") << 6 << "cmbOverDrive" << "";
+    }
+    void hubValuesMoveControlsWithoutWriting()
+    {
+        QFETCH(int, signal);
+        QFETCH(QString, control);
+        QFETCH(QString, label);
+        NewPage();
+        CGlobalSignal* pHub = CGlobalSignal::GetInstance();
+        const int nValue = signal < 5 ? 7 : 2;
+        const std::function<void(int)> emitters[] = {
+            [pHub](int n) { emit pHub->Sig_BrightnessChanged(n); }, [pHub](int n) { emit pHub->Sig_ContrastChanged(n); },
+            [pHub](int n) { emit pHub->Sig_SaturationChanged(n); }, [pHub](int n) { emit pHub->Sig_SharpnessChanged(n); },
+            [pHub](int n) { emit pHub->Sig_BlackLevelChanged(n); }, [pHub](int n) { emit pHub->Sig_MPRTChanged(n); },
+            [pHub](int n) { emit pHub->Sig_OverDriveChanged(n); }};
+        emitters[signal](nValue);
+        if (label.isEmpty()) {
+            QCOMPARE(Combo(qPrintable(control))->currentIndex(), nValue);
+        } else {
+            QCOMPARE(Slider(qPrintable(control))->value(), nValue);
+            QCOMPARE(Label(qPrintable(label))->text(), QString::number(nValue));
+        }
+        QVERIFY(TestSupport::Transcript().isEmpty());
+    }
+
+    void colorTemperature_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<bool>("gainsEnabled");
+        QTest::newRow("Normal") << 0 << 6 << false;
+        QTest::newRow("Cool") << 1 << 8 << false;
+        QTest::newRow("Warm") << 2 << 5 << false;
+        QTest::newRow("USER") << 3 << 11 << true;
+    }
+    void colorTemperature()
+    {
+        QFETCH(int, index);
+        QFETCH(int, written);
+        QFETCH(bool, gainsEnabled);
+        NewPage();
+        QComboBox* pCombo = Combo("cmbColorTemperature");
+        {
+            const QSignalBlocker blocker(pCombo);
+            pCombo->setCurrentIndex(index == 3 ? 0 : 3);
+        }
+        for (const char* szName : {"hsliderUMRed", "hsliderUMGreen", "hsliderUMBlue"})
+            Slider(szName)->setEnabled(!gainsEnabled);
+        pCombo->setCurrentIndex(index);
+        QCOMPARE(TestSupport::Transcript(), (QStringList{"RESET", QStringLiteral("SET 0 0x14 %1").arg(written),
+                                                         "GET 0 0x16 40", "GET 0 0x18 41", "GET 0 0x1A 42"}));
+        for (const char* szName : {"hsliderUMRed", "hsliderUMGreen", "hsliderUMBlue"})
+            QTRY_COMPARE(Slider(szName)->isEnabled(), gainsEnabled);
+        QCOMPARE(Label("lblUMGreenValue")->text(), QStringLiteral("41"));
+        QVERIFY(TestSupport::Writes().size() == 1);
+    }
+
+    void comboWrites_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("low blue light High") << "cmbLowBlueLight" << 3 << QStringList{"SET 0 0xE4 4"};
+        QTest::newRow("MPRT Strong") << "cmbMPRT" << 2 << QStringList{"SET 0 0xEE 2", "SET 0 0xEF 2"};
+        QTest::newRow("over drive Extreme") << "cmbOverDrive" << 4 << QStringList{"SET 0 0xE9 5"};
+        QTest::newRow("effects Marquee3") << "cmbClEffects" << 4 << QStringList{"SET 0 0xEE 11", "SET 0 0xEF 5"};
+        // Nothing selected (a fill of an unknown value, or a cleared box) writes nothing.
+        QTest::newRow("color temperature none") << "cmbColorTemperature" << -1 << QStringList{};
+        QTest::newRow("low blue light none") << "cmbLowBlueLight" << -1 << QStringList{};
+        QTest::newRow("MPRT none") << "cmbMPRT" << -1 << QStringList{};
+        QTest::newRow("over drive none") << "cmbOverDrive" << -1 << QStringList{};
+        QTest::newRow("effects none") << "cmbClEffects" << -1 << QStringList{};
+    }
+    void comboWrites()
+    {
+        QFETCH(QString, combo);
+        QFETCH(int, index);
+        QFETCH(QStringList, writes);
+        NewPage();
+        QSignalSpy spyMPRT(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_MPRTChanged);
+        QSignalSpy spyOverDrive(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_OverDriveChanged);
+        Combo(qPrintable(combo))->setCurrentIndex(index);
+        QCOMPARE(TestSupport::Transcript(), writes);
+        // Only a write is announced.
+        QCOMPARE(spyMPRT.count() + spyOverDrive.count(),
+                 !writes.isEmpty() && (combo == "cmbMPRT" || combo == "cmbOverDrive") ? 1 : 0);
+    }
+
+    // ---- Presets
+
+    void gamePreset_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("value");
+        QTest::newRow("G1") << "btnGMG1" << 2;
+        QTest::newRow("G3") << "btnGMG3" << 4;
+        QTest::newRow("FPS") << "btnGMShooting" << 5;
+    }
+    void gamePreset()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, value);
+        NewPage();
+        QSignalSpy spyGame(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_GameModeChanged);
+        QSignalSpy spyMode(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_ModeTypeChanged);
+        QAbstractButton* pButton = Button(qPrintable(button));
+        pButton->click();
+        QCOMPARE(TestSupport::Transcript(), (QStringList{"RESET", QStringLiteral("SET 0 0xE7 %1").arg(value)}));
+        QCOMPARE(spyGame.count(), 1);
+        QCOMPARE(spyGame.first().first().toInt(), value);
+        QCOMPARE(spyMode.count(), 1);
+        QCOMPARE(spyMode.first().first().toString(), pButton->text());
+        QVERIFY(pButton->isChecked());
+        QVERIFY(!Widget("widgetOfficeMode")->isEnabled());
+    }
+
+    void gameStandardPresetRestoresBrightnessAndOfficeGroup()
+    {
+        LoadedPage({{"0xE7", 3}});
+        QVERIFY(!Widget("widgetOfficeMode")->isEnabled());
+        QSignalSpy spyBrightness(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_BrightnessChanged);
+        QSignalSpy spyMode(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_ModeTypeChanged);
+        QElapsedTimer timer;
+        timer.start();
+        Button("btnGMStandard")->click();
+        QVERIFY(timer.elapsed() >= 1000);
+        QCOMPARE(TestSupport::Transcript(), (QStringList{"RESET", "SET 0 0xE7 1"}));
+        QCOMPARE(spyBrightness.count(), 1);
+        QCOMPARE(spyBrightness.first().first().toInt(), 80);
+        CheckSlider("hsliderBrightness", "lblBrightnessValue", 80);
+        QVERIFY(Widget("widgetOfficeMode")->isEnabled());
+        QCOMPARE(spyMode.last().first().toString(), QStringLiteral("Standard"));
+    }
+
+    void officePreset_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("gameEnabled");
+        QTest::newRow("Movie") << "btnMovie" << 3 << false;
+        QTest::newRow("Ebook") << "btnEbook" << 2 << false;
+        QTest::newRow("Standard") << "btnOMStandard" << 1 << true;
+    }
+    void officePreset()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, value);
+        QFETCH(bool, gameEnabled);
+        NewPage();
+        Widget("widgetGameMode")->setEnabled(!gameEnabled);
+        QSignalSpy spyOffice(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_OfficeModeChanged);
+        QSignalSpy spyBrightness(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_BrightnessChanged);
+        QSignalSpy spyMode(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_ModeTypeChanged);
+        QAbstractButton* pButton = Button(qPrintable(button));
+        pButton->click();
+        // The control manager may follow up with writes of its own; the preset's come first.
+        const QStringList listTranscript = TestSupport::Transcript();
+        QCOMPARE(listTranscript.mid(0, 2), (QStringList{"RESET", QStringLiteral("SET 0 0x22 %1").arg(value)}));
+        QCOMPARE(spyOffice.count(), 1);
+        QCOMPARE(spyOffice.first().first().toInt(), value);
+        QCOMPARE(spyBrightness.count(), value == 1 ? 1 : 0);
+        QCOMPARE(spyMode.count(), 1);
+        QCOMPARE(spyMode.first().first().toString(), pButton->text());
+        QCOMPARE(Widget("widgetGameMode")->isEnabled(), gameEnabled);
+    }
+
+    void presetsFollowTheHubWithoutWriting()
+    {
+        NewPage();
+        CGlobalSignal* pHub = CGlobalSignal::GetInstance();
+        emit pHub->Sig_GameModeChanged(6);
+        QVERIFY(Button("btnGMRacing")->isChecked());
+        QVERIFY(!Widget("widgetOfficeMode")->isEnabled());
+        emit pHub->Sig_GameModeChanged(9);
+        QVERIFY(Button("btnGMRacing")->isChecked());
+        emit pHub->Sig_GameModeChanged(1);
+        QVERIFY(Button("btnGMStandard")->isChecked());
+        QVERIFY(Widget("widgetOfficeMode")->isEnabled());
+
+        emit pHub->Sig_OfficeModeChanged(4);
+        QVERIFY(Button("btnPicture")->isChecked());
+        QVERIFY(!Widget("widgetGameMode")->isEnabled());
+        emit pHub->Sig_OfficeModeChanged(8);
+        QVERIFY(Button("btnPicture")->isChecked());
+        QVERIFY(!Widget("widgetGameMode")->isEnabled());
+        emit pHub->Sig_OfficeModeChanged(1);
+        QVERIFY(Button("btnOMStandard")->isChecked());
+        QVERIFY(Widget("widgetGameMode")->isEnabled());
+        QVERIFY(TestSupport::Transcript().isEmpty());
+    }
+
+    // ---- Crosshair and lights
+
+    void crosshairSwitch()
+    {
+        LoadedPage({{"0xE8", 3}});
+        QAbstractButton* pSwitch = Button("btnEnableGameCross");
+        QVERIFY(pSwitch->isChecked());
+
+        pSwitch->click();
+        QCOMPARE(TestSupport::Writes(), QStringList{"SET 0 0xE8 1"});
+        QTRY_VERIFY(!Button("btnCross1")->isEnabled());
+        for (const char* szName : {"btnCross2", "btnCross3", "btnCross4", "btnGaRed", "btnGaYellow"})
+            QVERIFY2(!Button(szName)->isEnabled(), szName);
+        QVERIFY(!Slider("hsliderVerticalPos")->isEnabled());
+        QVERIFY(Button("btnCross2")->isChecked());
+        QCOMPARE(Label("lblAccuracyIcon")->property("cross_type").toString(), QStringLiteral("none"));
+
+        pSwitch->click();
+        QTRY_VERIFY(Button("btnCross1")->isEnabled());
+        QVERIFY(pSwitch->isChecked());
+        QCOMPARE(TestSupport::Writes(), QStringList{"SET 0 0xE8 1"});
+
+        Button("btnCross3")->click();
+        QCOMPARE(TestSupport::Writes(), (QStringList{"SET 0 0xE8 1", "SET 0 0xE8 4"}));
+        QCOMPARE(Label("lblAccuracyIcon")->property("cross_type").toString(), QStringLiteral("cross3"));
+    }
+
+    void swatchWrites_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("crosshair purple") << "btnGaPurple" << QStringList{"SET 0 0xF0 8", "SET 0 0xF2 4"};
+        QTest::newRow("crosshair yellow") << "btnGaYellow" << QStringList{"SET 0 0xF0 8", "SET 0 0xF2 5"};
+        QTest::newRow("light multicolour") << "btnClMulticolor" << QStringList{"SET 0 0xEE 12", "SET 0 0xEF 0"};
+        QTest::newRow("light purple") << "btnClPurple" << QStringList{"SET 0 0xEE 12", "SET 0 0xEF 5"};
+        QTest::newRow("light yellow") << "btnClYellow" << QStringList{"SET 0 0xEE 12", "SET 0 0xEF 6"};
+    }
+    void swatchWrites()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, writes);
+        NewPage();
+        QAbstractButton* pButton = Button(qPrintable(button));
+        pButton->setEnabled(true);
+        pButton->click();
+        QCOMPARE(TestSupport::Transcript(), writes);
+    }
+
+    void lightsSwitch()
+    {
+        LoadedPage({{"0xEE/0x0A", 0}});
+        QVERIFY(!Button("btnClRed")->isEnabled());
+        QVERIFY(!Combo("cmbClEffects")->isEnabled());
+        Button("btnEnableColorfulLight")->click();
+        QCOMPARE(TestSupport::Transcript(), (QStringList{"SET 0 0xEE 10", "SET 0 0xEF 1"}));
+        QVERIFY(Button("btnClRed")->isEnabled());
+        QVERIFY(Slider("hsliderClBrightness")->isEnabled());
+        Button("btnEnableColorfulLight")->click();
+        QCOMPARE(TestSupport::Transcript().mid(2), (QStringList{"SET 0 0xEE 10", "SET 0 0xEF 0"}));
+        QVERIFY(!Button("btnClMulticolor")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestStandardPage)
+#include "tst_standardpage.moc"
