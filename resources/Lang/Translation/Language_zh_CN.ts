@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>About Logo</source>
-        <translation type="unfinished" />
+        <translation>关于徽标</translation>
     </message>
     <message>
         <source>Version:</source>
@@ -118,7 +118,7 @@
     <name>CProfessionalGameWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">窗体</translation>
+        <translation>窗体</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -333,7 +333,7 @@
     <name>CProfessionalGraphicsWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">窗体</translation>
+        <translation>窗体</translation>
     </message>
     <message>
         <source>Graphics Mode</source>
@@ -369,15 +369,15 @@
     </message>
     <message>
         <source>2.0</source>
-        <translation type="unfinished">2.0</translation>
+        <translation>2.0</translation>
     </message>
     <message>
         <source>2.2</source>
-        <translation type="unfinished">2.2</translation>
+        <translation>2.2</translation>
     </message>
     <message>
         <source>2.4</source>
-        <translation type="unfinished">2.4</translation>
+        <translation>2.4</translation>
     </message>
     <message>
         <source>2.6</source>
@@ -437,7 +437,7 @@
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">4:3</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>Color Type:</source>
@@ -550,10 +550,6 @@
 </context>
 <context>
     <name>CStandardModeWidget</name>
-    <message>
-        <source>Form</source>
-        <translation type="obsolete">窗体</translation>
-    </message>
     <message>
         <source>Fast Setting</source>
         <translation>快速设置</translation>
@@ -973,11 +969,11 @@
     <name>CWaitDlgClass</name>
     <message>
         <source>CWaitDlg</source>
-        <translation type="unfinished" />
+        <translation>等待</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished" />
+        <translation>请稍候...</translation>
     </message>
 </context>
 <context>
@@ -988,7 +984,7 @@
     </message>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished" />
+        <translation>主窗口</translation>
     </message>
     <message>
         <source>Standard Mode</source>
