@@ -147,7 +147,8 @@ int RunLanguage(QApplication& app, const QString& strOutDir, int nLang, const QS
         }
 
         CWaitDlg wait(&window);
-        wait.SetText(nLang == 1 ? QStringLiteral("Loading") : QStringLiteral("正在读取显示器设置"));
+        // The standard page's first waiting text, in the language installed above.
+        wait.SetText(QCoreApplication::translate("CStandardModeWidget", "Load Fast Set Data..."));
         wait.show();
         QEventLoop loop;
         QTimer::singleShot(1200, &loop, &QEventLoop::quit);
