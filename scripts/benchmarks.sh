@@ -8,7 +8,7 @@
 # run and the medians. Figures and their reading: docs/benchmarks.md.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-"$top/build"}
+build=$(realpath -m "${1:-"$top/build"}")
 runs=${2:-7}
 
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
