@@ -5,8 +5,9 @@
 // The source is read as GitHub-flavoured Markdown. Pictures are resolved relative to the source
 // file and fitted to the page; a missing picture is an error, so that a broken reference never
 // ships. A paragraph that reads "[TOC]" becomes a table of contents of the second- and
-// third-level headings after it, with page numbers. The first-level heading is the cover title;
-// every second-level heading starts a new page.
+// third-level headings after it, with page numbers. The first-level heading and what follows it
+// up to the first second-level heading is the cover; a thematic break ("---") starts a new page;
+// headings stay on the page of the text they introduce.
 //
 // Runs on the offscreen platform, so the build needs no display. Chinese text needs the
 // "Noto Sans CJK SC" font (Debian package fonts-noto-cjk).
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -41,7 +41,7 @@ const QString CODE_FONT = QStringLiteral("Noto Sans Mono CJK SC");
 const QString TOC_MARKER = QStringLiteral("[TOC]");
 const qreal BODY_POINT_SIZE = 10.5;
 const int RESOLUTION_DPI = 300;
-// Layout units of image sizes and frame margins: pixels at this resolution, scaled to the device.
+// Image sizes and block margins are given at this resolution; the layout scales them to the device.
 const qreal LAYOUT_DPI = 96.0;
 const QMarginsF PAGE_MARGINS_MM(20, 18, 20, 16);
 // Space kept free below the body for the page number, in millimetres.
@@ -241,36 +241,40 @@ void StyleDocument(QTextDocument& doc)
 // reports the ones that cannot be loaded.
 bool FitImages(QTextDocument& doc, const QSizeF& sizeMax)
 {
-    bool bOk = true;
+    struct Picture
+    {
+        int nPosition;
+        int nLength;
+        QTextImageFormat format;
+    };
+    QList<Picture> listPictures;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (!fragment.charFormat().isImageFormat())
-                continue;
-            QTextImageFormat format = fragment.charFormat().toImageFormat();
-            const QVariant varImage = doc.resource(QTextDocument::ImageResource, QUrl(format.name()));
-            QImage image = varImage.value<QImage>();
-            if (image.isNull())
-                image.loadFromData(varImage.toByteArray());
-            if (image.isNull()) {
-                const QUrl url = doc.baseUrl().resolved(QUrl(format.name()));
-                image.load(url.toLocalFile());
-                if (!image.isNull())
-                    doc.addResource(QTextDocument::ImageResource, QUrl(format.name()), image);
-            }
-            if (image.isNull()) {
-                Err() << "missing picture: " << format.name() << "\n";
-                bOk = false;
-                continue;
-            }
-            const qreal dScale = qMin(1.0, qMin(sizeMax.width() / image.width(), sizeMax.height() / image.height()));
-            format.setWidth(image.width() * dScale);
-            format.setHeight(image.height() * dScale);
-            QTextCursor cursor(&doc);
-            cursor.setPosition(fragment.position());
-            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(format);
+            if (fragment.charFormat().isImageFormat())
+                listPictures.append({fragment.position(), fragment.length(), fragment.charFormat().toImageFormat()});
         }
+    }
+
+    bool bOk = true;
+    for (Picture& picture : listPictures) {
+        // The document reads a relative name as a file below its base URL.
+        const QVariant varImage = doc.resource(QTextDocument::ImageResource, QUrl(picture.format.name()));
+        QImage image = varImage.value<QImage>();
+        if (image.isNull())
+            image.loadFromData(varImage.toByteArray());
+        if (image.isNull()) {
+            Err() << "missing picture: " << picture.format.name() << "\n";
+            bOk = false;
+            continue;
+        }
+        const qreal dScale = qMin(1.0, qMin(sizeMax.width() / image.width(), sizeMax.height() / image.height()));
+        picture.format.setWidth(image.width() * dScale);
+        picture.format.setHeight(image.height() * dScale);
+        QTextCursor cursor(&doc);
+        cursor.setPosition(picture.nPosition);
+        cursor.setPosition(picture.nPosition + picture.nLength, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(picture.format);
     }
     return bOk;
 }
