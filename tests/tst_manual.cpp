@@ -108,6 +108,15 @@ private slots:
         QVERIFY(baPdf.size() > 300 * 1024);
     }
 
+    // The client of the build tree finds the manual where the build puts it.
+    void buildTreeClientFindsTheManual()
+    {
+        const QString strClientDir = QFileInfo(QString::fromUtf8(ZAVO_CLIENT_FILE)).absolutePath();
+        QCOMPARE(QFileInfo(CTopTitleBarWidget::OperationGuidePath(strClientDir)).absoluteFilePath(),
+                 QFileInfo(BuiltManual()).absoluteFilePath());
+        QVERIFY(QFile::exists(CTopTitleBarWidget::OperationGuidePath(strClientDir)));
+    }
+
     // The manual names the pages as the Chinese interface does.
     void manualHasAChapterPerPage_data()
     {
