@@ -56,6 +56,12 @@ CTopTitleBarWidget::RestartHandler& Restarter()
     static CTopTitleBarWidget::RestartHandler s_fnRestart = StartNewCopy;
     return s_fnRestart;
 }
+
+CTopTitleBarWidget::OpenUrlHandler& UrlOpener()
+{
+    static CTopTitleBarWidget::OpenUrlHandler s_fnOpen = &QDesktopServices::openUrl;
+    return s_fnOpen;
+}
 }
 
 CTopTitleBarWidget::CTopTitleBarWidget(QWidget* parent)
@@ -83,6 +89,11 @@ CTopTitleBarWidget::~CTopTitleBarWidget() = default;
 void CTopTitleBarWidget::SetRestartHandler(RestartHandler fnHandler)
 {
     Restarter() = fnHandler ? std::move(fnHandler) : RestartHandler(StartNewCopy);
+}
+
+void CTopTitleBarWidget::SetOpenUrlHandler(OpenUrlHandler fnHandler)
+{
+    UrlOpener() = fnHandler ? std::move(fnHandler) : OpenUrlHandler(&QDesktopServices::openUrl);
 }
 
 QString CTopTitleBarWidget::MonitorDisplayName(const MonitorInfo& info)
@@ -270,6 +281,6 @@ void CTopTitleBarWidget::Slot_SettingClicked()
         CMessageBox::Warning(this, tr("Kind Tips"), tr("The operation guide file was not found!"));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(strPath)))
+    if (!UrlOpener()(QUrl::fromLocalFile(strPath)))
         CMessageBox::Critical(this, tr("Kind Tips"), tr("Open operation guide file fail!"));
 }

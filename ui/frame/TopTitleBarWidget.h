@@ -8,6 +8,7 @@
 class QComboBox;
 class QPushButton;
 class QTimer;
+class QUrl;
 struct MonitorInfo;
 
 // The strip across the top of the main window: the title artwork with the monitor and language
@@ -32,6 +33,10 @@ public:
     // Ends this copy and starts the new one; tests replace it so that no process starts.
     using RestartHandler = std::function<void()>;
     static void SetRestartHandler(RestartHandler fnHandler);
+    // Opens the operation guide with the desktop's default handler; tests replace it so that
+    // no viewer starts.
+    using OpenUrlHandler = std::function<bool(const QUrl&)>;
+    static void SetOpenUrlHandler(OpenUrlHandler fnHandler);
 
     QString RefreshRateText() const { return m_strRefreshRate; }
     QString ModeTypeText() const { return m_strModeType; }
