@@ -25,7 +25,7 @@
 
 namespace
 {
-enum Page { STANDARD = 0, GRAPHICS = 1, GAME = 2, SYSTEM = 3 };
+enum Page { STANDARD = 0, GRAPHICS = 1, GAME = 2, SYSTEM = 3, CALIBRATION = 4, ABOUT = 5 };
 
 // The monitor the window starts with: standard office and game presets, dynamic contrast and
 // adaptive sync off, so that the start-up loads have no rule to apply beyond "enable all".
@@ -434,7 +434,11 @@ private slots:
         QTest::newRow("game page, normal") << "game.btnStandard" << int(FROM_BOTH) << 0 << strAll + " -um"
                                            << listTraffic;
     }
-    void standardGamePreset() { CheckRule(); }
+    void standardGamePreset()
+    {
+        QCOMPARE(At<QComboBox>("colorTemp")->itemText(3), QStringLiteral("USER"));
+        CheckRule();
+    }
 
     void samePresetTwiceAppliesOnce_data()
     {
@@ -745,7 +749,7 @@ private slots:
 
     void aboutAndCalibrationStayOutOfTheRules()
     {
-        QWidget* arrPages[] = {PageWidget(Page(4)), PageWidget(Page(5))};
+        QWidget* arrPages[] = {PageWidget(CALIBRATION), PageWidget(ABOUT)};
         auto enabledStates = [&arrPages] {
             QList<bool> list;
             for (QWidget* pPage : arrPages)
@@ -755,7 +759,7 @@ private slots:
         };
         TestSupport::Sim()->ClearTranscript();
         m_pWindow->findChild<QPushButton*>(QStringLiteral("btnAboutThisMachine"))->click();
-        auto* pVersion = PageWidget(Page(5))->findChild<QLabel*>(QStringLiteral("lblSystemVersion"));
+        auto* pVersion = PageWidget(ABOUT)->findChild<QLabel*>(QStringLiteral("lblSystemVersion"));
         QTRY_COMPARE_WITH_TIMEOUT(pVersion->text(), APP_VERSION, 10000);
         QTRY_VERIFY(!QApplication::activeModalWidget());
         m_pWindow->findChild<QPushButton*>(QStringLiteral("btnColorCalibration"))->click();
