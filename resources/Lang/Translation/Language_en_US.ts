@@ -58,6 +58,10 @@
         <source>Refresh Data...</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>About This Machine</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>CAutoColorCalibrateWidget</name>

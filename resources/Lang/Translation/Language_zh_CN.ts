@@ -58,6 +58,10 @@
         <source>Refresh Data...</source>
         <translation>刷新数据...</translation>
     </message>
+    <message>
+        <source>About This Machine</source>
+        <translation>关于本机</translation>
+    </message>
 </context>
 <context>
     <name>CAutoColorCalibrateWidget</name>
