@@ -313,7 +313,7 @@ void CProfessionalGraphicsWidget::Slot_GamutModeChanged(int nIndex)
 
 void CProfessionalGraphicsWidget::Slot_LowBlueLightChanged(int nIndex)
 {
-    // The other pages' low-blue-light boxes follow through the control manager.
+    // The control manager's rule for this box runs from its own connection.
     WriteCombo(LOW_BLUE_LIGHT_TABLE, nIndex, VCP_LOW_BLUE_LIGHT);
 }
 
