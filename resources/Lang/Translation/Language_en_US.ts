@@ -117,6 +117,10 @@
         <source>Begin Calibrate</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Color Calibration</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>CProfessionalGameWidget</name>

@@ -117,6 +117,10 @@
         <source>Begin Calibrate</source>
         <translation>开始校色</translation>
     </message>
+    <message>
+        <source>Color Calibration</source>
+        <translation>自动色彩校准</translation>
+    </message>
 </context>
 <context>
     <name>CProfessionalGameWidget</name>
