@@ -1,6 +1,6 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/VcpCodes.h"
-#include "tests/WaitDialogProbe.h"
+#include "tests/support/WaitDialogProbe.h"
 #include "tests/support/TestSupport.h"
 #include "ui/frame/GlobalSignal.h"
 #include "ui/pages/AboutThisMachineWidget.h"

@@ -1,4 +1,4 @@
-#include "tests/WaitDialogProbe.h"
+#include "tests/support/WaitDialogProbe.h"
 #include "tests/support/TestSupport.h"
 #include "ui/frame/GlobalSignal.h"
 #include "ui/pages/AutoColorCalibrateWidget.h"

@@ -1,7 +1,7 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/platform/DisplayDeviceId.h"
 #include "ddc/platform/DisplayPlatform.h"
-#include "tests/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TestSupport.h"
 
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 #include "ddc/DDCUtil.h"
-#include "tests/LogCapture.h"
+#include "tests/support/LogCapture.h"
 
 #include <QFile>
 #include <QFileInfo>

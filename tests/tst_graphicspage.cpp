@@ -169,25 +169,19 @@ private slots:
         QTest::addColumn<QStringList>("events");
 
         QTest::newRow("gamma 2.6") << "cmbGamma" << 4 << QStringList{"SET 0 0x72 5", "Sig_GammaChanged 4"};
-        QTest::newRow("gamma 1.8") << "cmbGamma" << 0 << QStringList{"SET 0 0x72 1", "Sig_GammaChanged 0"};
         QTest::newRow("scenario ebook")
             << "cmbScenarioMode" << 3
             << QStringList{"RESET", "SET 0 0x22 2", "Sig_OfficeModeChanged 2",
                            "Sig_ModeTypeChanged Ebook(Black/White)"};
         QTest::newRow("rgb limited") << "cmbRGBRange" << 1 << QStringList{"SET 0 0xE5 3"};
-        QTest::newRow("rgb whole") << "cmbRGBRange" << 2 << QStringList{"SET 0 0xE5 2"};
         QTest::newRow("color type yuv") << "cmbColorType" << 2 << QStringList{"SET 0 0xD8 3"};
         QTest::newRow("hdr standard") << "cmbHDR" << 1 << QStringList{"SET 0 0xEE 1", "SET 0 0xEF 6"};
-        QTest::newRow("hdr game") << "cmbHDR" << 2 << QStringList{"SET 0 0xEE 1", "SET 0 0xEF 5"};
         QTest::newRow("dynamic contrast on") << "cmbDynamicContrast" << 1 << QStringList{"SET 0 0xEE 3", "SET 0 0xEF 1"};
         QTest::newRow("ice on") << "cmbICE" << 1 << QStringList{"SET 0 0xF0 14", "SET 0 0xF2 1"};
         QTest::newRow("backlight high") << "cmbDynamicBacklight" << 3 << QStringList{"SET 0 0xF0 12", "SET 0 0xF2 3"};
         QTest::newRow("energy saving on") << "cmbEnergySavingMode" << 1 << QStringList{"SET 0 0xF0 18", "SET 0 0xF2 1"};
         QTest::newRow("proportional wide") << "cmbProportionalMode" << 1 << QStringList{"SET 0 0x24 3"};
-        QTest::newRow("proportional 4:3") << "cmbProportionalMode" << 2 << QStringList{"SET 0 0x24 4"};
         QTest::newRow("gamut srgb") << "cmbGamutMode" << 0 << QStringList{"SET 0 0xE2 2", "Sig_GamutModeChanged 0"};
-        QTest::newRow("gamut normal") << "cmbGamutMode" << 3 << QStringList{"SET 0 0xE2 1", "Sig_GamutModeChanged 3"};
-        QTest::newRow("low blue light off") << "cmbLowBlueLight" << 0 << QStringList{"SET 0 0xE4 1"};
         QTest::newRow("low blue light max") << "cmbLowBlueLight" << 4 << QStringList{"SET 0 0xE4 5"};
     }
     void comboWrites()
@@ -260,8 +254,6 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("text");
         QTest::newRow("standard") << 1 << "Standard";
-        QTest::newRow("ebook") << 2 << "Ebook(Black/White)";
-        QTest::newRow("movie") << 3 << "Movie";
         QTest::newRow("picture") << 4 << "Picture";
         QTest::newRow("further office preset") << 7 << "";
     }

@@ -1,4 +1,5 @@
 #include "app/Logger.h"
+#include "tests/support/LogCapture.h"
 
 #include <QDate>
 #include <QDir>
@@ -41,43 +42,6 @@ QRegularExpression LinePattern(const QString& strWord, const QString& strFunc, c
                                        QRegularExpression::escape(strFunc), QRegularExpression::escape(strMsg)));
 }
 
-// Collects what reaches Qt's message output at info level, from any thread.
-class CInfoCapture
-{
-public:
-    CInfoCapture()
-    {
-        s_pCapture = this;
-        m_previous = qInstallMessageHandler(&CInfoCapture::Handle);
-    }
-    ~CInfoCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        s_pCapture = nullptr;
-    }
-    QStringList Lines()
-    {
-        QMutexLocker locker(&m_mutex);
-        return m_listLines;
-    }
-
-private:
-    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& strMsg)
-    {
-        if (type != QtInfoMsg) {
-            s_pCapture->m_previous(type, context, strMsg);
-            return;
-        }
-        QMutexLocker locker(&s_pCapture->m_mutex);
-        s_pCapture->m_listLines.append(strMsg);
-    }
-
-    static CInfoCapture* s_pCapture;
-    QtMessageHandler m_previous = nullptr;
-    QMutex m_mutex;
-    QStringList m_listLines;
-};
-CInfoCapture* CInfoCapture::s_pCapture = nullptr;
 }
 
 class TestLogger : public QObject
@@ -158,7 +122,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QByteArray, function);
         QFETCH(QString, expectedFunction);
-        CInfoCapture capture;
+        CLogCapture capture;
         {
             auto pLogger = Logger::CreateInFolder(m_strLogDir);
             pLogger->WriteLog(LOG_INFO, message, function.isNull() ? nullptr : function.constData());
@@ -174,7 +138,7 @@ private slots:
     void secondLoggerSameDayAddsNoBanner()
     {
         const QDate dateStart = QDate::currentDate();
-        CInfoCapture capture;
+        CLogCapture capture;
         Logger::CreateInFolder(m_strLogDir)->WriteLog(LOG_INFO, QStringLiteral("first run"), "CX::A");
         Logger::CreateInFolder(m_strLogDir)->WriteLog(LOG_DEBUG, QStringLiteral("second run"), "CX::B");
         if (QDate::currentDate() != dateStart)
@@ -196,7 +160,7 @@ private slots:
         file.write("written before\n");
         file.close();
         {
-            CInfoCapture capture;
+            CLogCapture capture;
             Logger::CreateInFolder(m_strLogDir)->WriteLog(LOG_ERROR, QStringLiteral("after"), "CX::C");
         }
         const QStringList listLines = ReadLines(m_strLogDir + TodaysLogName());
@@ -226,7 +190,7 @@ private slots:
     void linesOfTwoThreadsStayWhole()
     {
         const int nLinesPerThread = 300;
-        CInfoCapture capture;
+        CLogCapture capture;
         auto pLogger = Logger::CreateInFolder(m_strLogDir);
         auto writer = [&pLogger, nLinesPerThread](QChar cFill) {
             const QString strBody(400, cFill);
@@ -305,7 +269,7 @@ private slots:
 
     void logWriteNamesClassAndFunction()
     {
-        CInfoCapture capture;
+        CLogCapture capture;
         LOG_WRITE(LOG_INFO, QStringLiteral("from a member"));
         QCOMPARE(capture.Lines().size(), 1);
         QVERIFY2(capture.Lines().first().endsWith(

@@ -1,6 +1,6 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/VcpCodes.h"
-#include "tests/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>

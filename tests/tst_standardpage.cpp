@@ -465,10 +465,7 @@ private slots:
         QTest::newRow("brightness") << "hsliderBrightness" << "lblBrightnessValue" << QStringList{"SET 0 0x10 23"};
         QTest::newRow("black homogenizer")
             << "hslideBlackHomogenizer" << "lblBlackHmgValue" << QStringList{"SET 0 0xF0 17", "SET 0 0xF2 23"};
-        QTest::newRow("speaker volume") << "hsliderSPKVolume" << "lblSPKVolumeValue" << QStringList{"SET 0 0x62 23"};
-        QTest::newRow("user red") << "hsliderUMRed" << "lblUMRedValue" << QStringList{"SET 0 0x16 23"};
         QTest::newRow("user blue") << "hsliderUMBlue" << "lblUMBlueValue" << QStringList{"SET 0 0x1A 23"};
-        QTest::newRow("crosshair range") << "hsliderRangeSize" << "lblRangeValue" << QStringList{"SET 0 0xF0 11", "SET 0 0xF2 23"};
         QTest::newRow("light brightness")
             << "hsliderClBrightness" << "lblCLBrightnessValue" << QStringList{"SET 0 0xEE 13", "SET 0 0xEF 23"};
     }
@@ -489,9 +486,6 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("label");
         QTest::newRow("brightness") << 0 << "hsliderBrightness" << "lblBrightnessValue";
-        QTest::newRow("contrast") << 1 << "hsliderContrast" << "lblContrastValue";
-        QTest::newRow("saturation") << 2 << "hsliderSaturation" << "lblSaturationValue";
-        QTest::newRow("sharpness") << 3 << "hsliderSharpness" << "lblSharpnessValue";
         QTest::newRow("black level") << 4 << "hslideBlackHomogenizer" << "lblBlackHmgValue";
         QTest::newRow("MPRT") << 5 << "cmbMPRT" << "";
         QTest::newRow("over drive") << 6 << "cmbOverDrive" << "";
@@ -524,8 +518,6 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("written");
         QTest::addColumn<bool>("gainsEnabled");
-        QTest::newRow("Normal") << 0 << 6 << false;
-        QTest::newRow("Cool") << 1 << 8 << false;
         QTest::newRow("Warm") << 2 << 5 << false;
         QTest::newRow("USER") << 3 << 11 << true;
     }
@@ -589,7 +581,6 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("value");
         QTest::newRow("G1") << "btnGMG1" << 2;
-        QTest::newRow("G3") << "btnGMG3" << 4;
         QTest::newRow("FPS") << "btnGMShooting" << 5;
     }
     void gamePreset()
@@ -725,9 +716,6 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("writes");
         QTest::newRow("crosshair purple") << "btnGaPurple" << QStringList{"SET 0 0xF0 8", "SET 0 0xF2 4"};
-        QTest::newRow("crosshair yellow") << "btnGaYellow" << QStringList{"SET 0 0xF0 8", "SET 0 0xF2 5"};
-        QTest::newRow("light multicolour") << "btnClMulticolor" << QStringList{"SET 0 0xEE 12", "SET 0 0xEF 0"};
-        QTest::newRow("light purple") << "btnClPurple" << QStringList{"SET 0 0xEE 12", "SET 0 0xEF 5"};
         QTest::newRow("light yellow") << "btnClYellow" << QStringList{"SET 0 0xEE 12", "SET 0 0xEF 6"};
     }
     void swatchWrites()

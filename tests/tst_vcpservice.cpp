@@ -1,7 +1,7 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/MonitorCtrlInterface.h"
 #include "ddc/VcpCodes.h"
-#include "tests/LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TestSupport.h"
 
 #include <QtTest>
