@@ -97,6 +97,28 @@ void CDdcTransport::AfterBusError(int nError)
         m_pBus->Close();
 }
 
+// Opens the bus if needed and sends one request. False when this attempt is over: result says
+// why, and bRetry whether another attempt may help.
+bool CDdcTransport::SendRequest(const QByteArray& baRequest, const char* szStep, Result& result, bool& bRetry)
+{
+    bRetry = false;
+    result.nError = EnsureOpen();
+    if (result.nError) {
+        result.strWhy = QStringLiteral("open %1: %2").arg(m_pBus->Name(), ErrorText(result.nError));
+        return false;
+    }
+
+    WaitForGap();
+    result.nError = m_pBus->Write(baRequest, m_timings.nCallTimeoutMs);
+    if (result.nError) {
+        AfterBusError(result.nError);
+        result.strWhy = QStringLiteral("%1: %2").arg(QLatin1String(szStep), ErrorText(result.nError));
+        bRetry = IsTransientError(result.nError);
+        return false;
+    }
+    return true;
+}
+
 CDdcTransport::Result CDdcTransport::GetVcp(quint8 nCode)
 {
     Result result;
@@ -105,18 +127,9 @@ CDdcTransport::Result CDdcTransport::GetVcp(quint8 nCode)
         if (nAttempt > 0)
             PauseBeforeRetry(nAttempt);
         result.nAttempts = nAttempt + 1;
-        result.nError = EnsureOpen();
-        if (result.nError) {
-            result.strWhy = QStringLiteral("open %1: %2").arg(m_pBus->Name(), ErrorText(result.nError));
-            return result;
-        }
-
-        WaitForGap();
-        result.nError = m_pBus->Write(baRequest, m_timings.nCallTimeoutMs);
-        if (result.nError) {
-            AfterBusError(result.nError);
-            result.strWhy = QStringLiteral("request: %1").arg(ErrorText(result.nError));
-            if (IsTransientError(result.nError))
+        bool bRetry = false;
+        if (!SendRequest(baRequest, "request", result, bRetry)) {
+            if (bRetry)
                 continue;
             return result;
         }
@@ -164,18 +177,9 @@ CDdcTransport::Result CDdcTransport::SetVcp(quint8 nCode, quint16 nValue)
         if (nAttempt > 0)
             PauseBeforeRetry(nAttempt);
         result.nAttempts = nAttempt + 1;
-        result.nError = EnsureOpen();
-        if (result.nError) {
-            result.strWhy = QStringLiteral("open %1: %2").arg(m_pBus->Name(), ErrorText(result.nError));
-            return result;
-        }
-
-        WaitForGap();
-        result.nError = m_pBus->Write(baRequest, m_timings.nCallTimeoutMs);
-        if (result.nError) {
-            AfterBusError(result.nError);
-            result.strWhy = QStringLiteral("write: %1").arg(ErrorText(result.nError));
-            if (IsTransientError(result.nError))
+        bool bRetry = false;
+        if (!SendRequest(baRequest, "write", result, bRetry)) {
+            if (bRetry)
                 continue;
             return result;
         }

@@ -49,6 +49,7 @@ private:
 
     int EnsureOpen();
     void WaitForGap();
+    bool SendRequest(const QByteArray& baRequest, const char* szStep, Result& result, bool& bRetry);
     void MessageDone();
     void PauseBeforeRetry(int nAttempt);
     void AfterBusError(int nError);
