@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QSettings>
 
+#include <limits>
+
 namespace
 {
 QString ConfigFilePath()
@@ -18,6 +20,15 @@ QVariant GetConfigValue(const QString& strGroup, const QString& strKey, const QV
     QSettings settings(ConfigFilePath(), QSettings::IniFormat);
     settings.setIniCodec("UTF-8");
     return settings.value(strGroup + QLatin1Char('/') + strKey, defaultValue);
+}
+
+int GetConfigInt(const QString& strGroup, const QString& strKey, int nDefault)
+{
+    bool bOk = false;
+    const qlonglong nValue = GetConfigValue(strGroup, strKey, nDefault).toLongLong(&bOk);
+    if (!bOk || nValue < std::numeric_limits<int>::min() || nValue > std::numeric_limits<int>::max())
+        return nDefault;
+    return static_cast<int>(nValue);
 }
 
 void SetConfigValue(const QString& strGroup, const QString& strKey, const QVariant& value)

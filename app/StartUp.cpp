@@ -23,7 +23,7 @@ QStringList GetTranslationFiles(int nLanguageType)
 
 void InstallTranslators(QApplication& app)
 {
-    const int nLanguageType = GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0).toInt();
+    const int nLanguageType = GetConfigInt(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0);
     for (const QString& strFile : GetTranslationFiles(nLanguageType)) {
         auto* pTranslator = new QTranslator(&app);
         if (pTranslator->load(strFile))

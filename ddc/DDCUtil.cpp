@@ -162,14 +162,14 @@ void CDDCUtil::DetectOnPlatform(CDisplayPlatform& platform, QList<MonitorInfo>& 
                 // Candidates 0 to N inclusive: a single monitor may carry the number 1.
                 for (int m = 0; m <= display.nPhysicalMonitors; ++m) {
                     if (display.strDeviceName + QStringLiteral("\\Monitor") + QString::number(m) == monitor.strDeviceName)
-                        listFound.append(BuildRecord(monitor.strDeviceId));
+                        listFound.append(BuildRecord(monitor.strDeviceId, monitor.strConnector));
                 }
             }
         }
     }
 }
 
-MonitorInfo CDDCUtil::BuildRecord(const QString& strDeviceId)
+MonitorInfo CDDCUtil::BuildRecord(const QString& strDeviceId, const QString& strConnector)
 {
     const QString strModel = ModelCodeFromDeviceId(strDeviceId);
 
@@ -185,6 +185,10 @@ MonitorInfo CDDCUtil::BuildRecord(const QString& strDeviceId)
         info.strEdidName = QString();
         info.strMonitorName = CleanModelCode(strModel);
     }
+    // A device ID without a model code (a Linux connector without a bus) would list an empty
+    // entry; the connector's own name is the one left that tells it apart.
+    if (info.strMonitorName.isEmpty())
+        info.strMonitorName = strConnector;
     info.strDeviceName = QLatin1String("");
     info.strManufacturer = QLatin1String("");
     info.strProductCode = QLatin1String("");
@@ -265,11 +269,16 @@ QString CDDCUtil::ParseMonitorNameFromEdid(const QString& strEdidHex)
     for (int nSlot : EDID_DESCRIPTOR_SLOTS) {
         if (baEdid.at(nSlot) != 0 || baEdid.at(nSlot + 1) != 0 || quint8(baEdid.at(nSlot + 3)) != EDID_NAME_TAG)
             continue;
-        QByteArray baName = baEdid.mid(nSlot + 5, EDID_NAME_LENGTH);
-        const int nLineFeed = baName.indexOf('\n');
-        if (nLineFeed >= 0)
-            baName.truncate(nLineFeed);
-        // Every byte up to the line feed is the name, padding included.
+        // The name ends at a line feed or NUL; other control bytes would reach the selector and
+        // the log raw, so they are left out. Spaces and bytes from 0x80 stay.
+        QByteArray baName;
+        for (char c : baEdid.mid(nSlot + 5, EDID_NAME_LENGTH)) {
+            const quint8 nByte = quint8(c);
+            if (nByte == '\n' || nByte == 0)
+                break;
+            if (nByte >= 0x20 && nByte != 0x7F)
+                baName.append(c);
+        }
         return QString::fromLocal8Bit(baName.constData(), baName.size());
     }
     WriteLog(LOG_ERROR, QStringLiteral("Monitor Name (FC block) not found in EDID."), PARSE_FUNCTION);

@@ -64,7 +64,7 @@ private:
     CDisplayPlatform* Platform() const;
     int CurrentMonitorId() const;
     void DetectOnPlatform(CDisplayPlatform& platform, QList<MonitorInfo>& listFound);
-    MonitorInfo BuildRecord(const QString& strDeviceId);
+    MonitorInfo BuildRecord(const QString& strDeviceId, const QString& strConnector);
 
     QList<MonitorInfo> m_listMonitorInfo;
     MonitorInfo m_currMonitorInfo;

@@ -13,7 +13,7 @@ namespace
 const QString GUID = QStringLiteral("{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
 const QString ENUM_DISPLAY = QStringLiteral("SYSTEM\\CurrentControlSet\\Enum\\DISPLAY");
 
-// An EDID of maker "ZVO"/"ABC" with this product code and display name.
+// An EDID of maker "ZVO"/"ABC" with this product code and display name, serial number 513.
 QByteArray Edid(const char* szMaker, quint16 nProduct, const QByteArray& baName)
 {
     QByteArray baEdid(128, '\0');
@@ -25,6 +25,8 @@ QByteArray Edid(const char* szMaker, quint16 nProduct, const QByteArray& baName)
     baEdid[9] = char(nMaker & 0xFF);
     baEdid[10] = char(nProduct & 0xFF);
     baEdid[11] = char(nProduct >> 8);
+    baEdid[13] = 0x02;
+    baEdid[12] = 0x01;
     baEdid[93] = char(0xFC);
     QByteArray baText = baName + '\n';
     for (int i = 0; i < 13; ++i)
@@ -164,6 +166,9 @@ private slots:
 
     void detectionNamesEachConnector()
     {
+        QByteArray baNoName = Edid("ABC", 0x5678, "");
+        baNoName[93] = char(0xFE);
+        m_pTree->AddConnector(QStringLiteral("card1-HDMI-A-3"), "connected", "enabled", baNoName, -1);
         CLinuxDisplayPlatform platform(m_pTree->Root());
         CDDCUtil::GetInstance()->SetDisplayPlatform(&platform);
         CLogCapture log;
@@ -174,12 +179,15 @@ private slots:
         for (const MonitorInfo& info : listMonitors)
             listNames.append(info.strMonitorName);
         // The cut EDID leaves the model code; the connector without a bus has no model code but
-        // its EDID names it; the one without an EDID takes the first EDID found, as on Windows.
-        QCOMPARE(listNames, (QStringList{"ZVO X27Q", "24F1", "Other 1", "ZVO X27Q"}));
+        // its EDID names it, or else its connector does; the one without an EDID takes the first
+        // EDID found, as on Windows.
+        QCOMPARE(listNames, (QStringList{"ZVO X27Q", "24F1", "Other 1", "HDMI-A-3", "ZVO X27Q"}));
         QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor",
                         "0Display: ZVO27A1, Monitor Name: ZVO X27Q, Manufacturer: -, Product Code: -."));
         QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor",
                         "0Display: , Monitor Name: Other 1, Manufacturer: -, Product Code: -."));
+        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor",
+                        "0Display: , Monitor Name: HDMI-A-3, Manufacturer: -, Product Code: -."));
         QCOMPARE(log.Count(LOG_ERROR, "CDDCUtil::ParseMonitorNameFromEdid", "Invalid EDID data. Size too small."), 1);
     }
 
@@ -208,12 +216,34 @@ private slots:
         QVERIFY(!platform.KeyExists(ENUM_DISPLAY));
     }
 
-    void refreshRateNeedsAScreenOfThatName()
+    // DISPLAY1 is DP-1 with the ZVO X27Q; screens as "name|maker|model|serial|rate".
+    void refreshRateOfTheConnectorsScreen_data()
     {
-        // The offscreen platform has no screen called DP-1.
+        QTest::addColumn<QStringList>("screens");
+        QTest::addColumn<int>("rate");
+        QTest::newRow("named like the connector, whole hertz")
+            << QStringList{"DisplayPort-0|ZVO|ZVO X27Q|513|75", "DP-1|||0|59.94"} << 59;
+        QTest::newRow("X11 name, same EDID")
+            << QStringList{"HDMI-0|ABC|Other 1|513|60", "DisplayPort-0|ZVO|ZVO X27Q-|513|143.86"} << 143;
+        QTest::newRow("maker by vendor name") << QStringList{"DisplayPort-0|Zavo Inc.|ZVO X27Q|513|75"} << 75;
+        QTest::newRow("other maker") << QStringList{"DisplayPort-0|ABC|ZVO X27Q|513|75"} << -1;
+        QTest::newRow("other serial") << QStringList{"DisplayPort-0|ZVO|ZVO X27Q|514|75"} << -1;
+        QTest::newRow("twins at one rate") << QStringList{"A|ZVO|ZVO X27Q|513|60", "B|ZVO|ZVO X27Q|513|60.02"} << 60;
+        QTest::newRow("twins at two rates") << QStringList{"A|ZVO|ZVO X27Q|513|60", "B|ZVO|ZVO X27Q|513|144"} << -1;
+        QTest::newRow("screen without EDID") << QStringList{"offscreen|||0|60"} << -1;
+    }
+    void refreshRateOfTheConnectorsScreen()
+    {
+        QFETCH(QStringList, screens);
+        QFETCH(int, rate);
+        QList<CLinuxDisplayPlatform::Screen> listScreens;
+        for (const QString& strScreen : screens) {
+            const QStringList listParts = strScreen.split(QLatin1Char('|'));
+            listScreens.append({listParts.at(0), listParts.at(1), listParts.at(2), listParts.at(3), listParts.at(4).toDouble()});
+        }
         CLinuxDisplayPlatform platform(m_pTree->Root());
-        platform.Displays();
-        QCOMPARE(platform.RefreshRate(QStringLiteral("\\\\.\\DISPLAY1")), -1);
+        platform.SetScreenSource([listScreens] { return listScreens; });
+        QCOMPARE(platform.RefreshRate(QStringLiteral("\\\\.\\DISPLAY1")), rate);
         QCOMPARE(platform.RefreshRate(QStringLiteral("\\\\.\\DISPLAY9")), -1);
     }
 };

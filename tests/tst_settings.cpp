@@ -54,24 +54,27 @@ private slots:
         QCOMPARE(GetConfigValue(QStringLiteral("SUB_PAGE_ENABLE"), QStringLiteral("AUTO_COLOR_CALIB_PAGE"), 7).toInt(), 1);
     }
 
-    void storedTextReadsAsInteger_data()
+    void integerKeysReadInRange_data()
     {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<int>("expected");
-        QTest::newRow("1") << QByteArray("1") << 1;
         QTest::newRow("2") << QByteArray("2") << 2;
         QTest::newRow("-1") << QByteArray("-1") << -1;
-        QTest::newRow("word") << QByteArray("English") << 0;
-        QTest::newRow("number with text") << QByteArray("1abc") << 0;
-        QTest::newRow("fraction") << QByteArray("1.5") << 0;
-        QTest::newRow("empty") << QByteArray("") << 0;
+        QTest::newRow("int max") << QByteArray("2147483647") << 2147483647;
+        QTest::newRow("1 plus 2^32") << QByteArray("4294967297") << 7;
+        QTest::newRow("below int min") << QByteArray("-2147483649") << 7;
+        QTest::newRow("beyond 64 bits") << QByteArray("18446744073709551617") << 7;
+        QTest::newRow("number with text") << QByteArray("1abc") << 7;
+        QTest::newRow("fraction") << QByteArray("1.5") << 7;
+        QTest::newRow("empty") << QByteArray("") << 7;
+        QTest::newRow("missing") << QByteArray() << 7;
     }
-    void storedTextReadsAsInteger()
+    void integerKeysReadInRange()
     {
         QFETCH(QByteArray, stored);
         QFETCH(int, expected);
-        WriteFile("[LANGUAGE]\nLANGUAGE_TYPE=" + stored + "\n");
-        QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0).toInt(), expected);
+        WriteFile(stored.isNull() ? QByteArray("[LANGUAGE]\n") : "[LANGUAGE]\nLANGUAGE_TYPE=" + stored + "\n");
+        QCOMPARE(GetConfigInt(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 7), expected);
     }
 
     void handEditedFileIsRead()

@@ -94,6 +94,7 @@ private slots:
         QTest::newRow("Chinese") << QByteArray("0") << QStringList{ZH_FILE, QT_ZH_FILE} << QStringLiteral("确定");
         QTest::newRow("2") << QByteArray("2") << QStringList{ZH_FILE, QT_ZH_FILE} << QStringLiteral("确定");
         QTest::newRow("-1") << QByteArray("-1") << QStringList{ZH_FILE, QT_ZH_FILE} << QStringLiteral("确定");
+        QTest::newRow("1 plus 2^32") << QByteArray("4294967297") << QStringList{ZH_FILE, QT_ZH_FILE} << QStringLiteral("确定");
         QTest::newRow("text") << QByteArray("English") << QStringList{ZH_FILE, QT_ZH_FILE} << QStringLiteral("确定");
     }
     void installTranslators()

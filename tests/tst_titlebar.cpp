@@ -18,9 +18,9 @@ QString ConfigPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/SystemConfig.ini");
 }
 
-int StoredLanguage()
+QString StoredLanguage()
 {
-    return GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), -1).toInt();
+    return GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), QString()).toString();
 }
 }
 
@@ -98,43 +98,41 @@ private slots:
         QVERIFY(TestSupport::Writes().isEmpty());
     }
 
+    // The selector shows the stored language, English for 1 only, and a No to the question
+    // puts it back there without asking again.
     void languageQuestionAnswered_data()
     {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("picked");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("shown");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("no file, pick English, No") << -1 << 1 << false;
-        QTest::newRow("English stored, pick Chinese, No") << 1 << 0 << false;
-        QTest::newRow("no file, pick English, Yes") << -1 << 1 << true;
-        QTest::newRow("English stored, pick Chinese, Yes") << 1 << 0 << true;
+        QTest::newRow("no file, pick English, No") << QString() << 0 << false;
+        QTest::newRow("English stored, pick Chinese, No") << "1" << 1 << false;
+        QTest::newRow("2 stored, pick English, No") << "2" << 0 << false;
+        QTest::newRow("-1 stored, pick English, No") << "-1" << 0 << false;
+        QTest::newRow("1 plus 2^32 stored, pick English, No") << "4294967297" << 0 << false;
+        QTest::newRow("no file, pick English, Yes") << QString() << 0 << true;
+        QTest::newRow("English stored, pick Chinese, Yes") << "1" << 1 << true;
     }
     void languageQuestionAnswered()
     {
-        QFETCH(int, stored);
-        QFETCH(int, picked);
+        QFETCH(QString, stored);
+        QFETCH(int, shown);
         QFETCH(bool, yes);
-        if (stored >= 0)
+        if (!stored.isNull())
             SetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), stored);
         CTopTitleBarWidget bar;
         auto* pCombo = bar.findChild<QComboBox*>(QStringLiteral("cmbLanguage"));
-        QCOMPARE(pCombo->currentIndex(), qMax(stored, 0));
+        QCOMPARE(pCombo->currentIndex(), shown);
 
         const int nShown = CMessageBox::ShownCount();
         CMessageBox::SetNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
-        pCombo->setCurrentIndex(picked);
+        pCombo->setCurrentIndex(1 - shown);
 
-        // Asked exactly once: putting the selector back does not ask again.
         QCOMPARE(CMessageBox::ShownCount(), nShown + 1);
         QCOMPARE(CMessageBox::LastText(), QStringLiteral("Language reset takes effect afer restarting. Reset?"));
-        if (yes) {
-            QCOMPARE(StoredLanguage(), picked);
-            QCOMPARE(pCombo->currentIndex(), picked);
-            QCOMPARE(m_nRestarts, 1);
-        } else {
-            QCOMPARE(StoredLanguage(), stored);
-            QCOMPARE(pCombo->currentIndex(), qMax(stored, 0));
-            QCOMPARE(m_nRestarts, 0);
-        }
+        QCOMPARE(StoredLanguage(), yes ? QString::number(1 - shown) : stored);
+        QCOMPARE(pCombo->currentIndex(), yes ? 1 - shown : shown);
+        QCOMPARE(m_nRestarts, yes ? 1 : 0);
     }
 
     void buttonsFollowTheRightEdge_data()

@@ -26,6 +26,7 @@ public:
         QString strDeviceName;      // "\\.\DISPLAY1\Monitor0"
         QString strDeviceId;        // device interface name, "\\?\DISPLAY#ZVO27A1#...#{e6f07b5f-...}"
         quint32 nStateFlags = 0;    // DISPLAY_DEVICE_ACTIVE 0x1, mirroring 0x8
+        QString strConnector;       // "DP-1" where the platform knows the connector; empty on Windows
     };
 
     struct Adapter

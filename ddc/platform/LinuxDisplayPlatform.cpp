@@ -67,6 +67,83 @@ bool NaturalLess(const QString& strLeft, const QString& strRight)
     }
     return strLeft.size() - i < strRight.size() - j;
 }
+
+// ASCII letters and digits only, upper case: Qt turns line feeds and other unprintable bytes of
+// EDID texts into dashes or drops them, depending on its version.
+QString Comparable(const QByteArray& baText)
+{
+    QString strText;
+    for (char c : baText) {
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            strText.append(QChar::fromLatin1(c).toUpper());
+    }
+    return strText;
+}
+
+// Text of the last display descriptor with this tag, as Qt takes it.
+QByteArray DescriptorText(const QByteArray& baEdid, quint8 nTag)
+{
+    QByteArray baText;
+    for (int nSlot : {54, 72, 90, 108}) {
+        if (baEdid.size() >= nSlot + 18 && baEdid.at(nSlot) == 0 && baEdid.at(nSlot + 1) == 0
+            && baEdid.at(nSlot + 2) == 0 && quint8(baEdid.at(nSlot + 3)) == nTag)
+            baText = baEdid.mid(nSlot + 5, 13);
+    }
+    return baText;
+}
+
+struct EdidIdentity
+{
+    QString strMaker;
+    QString strModel;
+    QString strSerial;
+};
+
+EdidIdentity IdentityOf(const QByteArray& baEdid)
+{
+    EdidIdentity identity;
+    if (baEdid.size() < 128)
+        return identity;
+    identity.strMaker = CDisplayDeviceId::MakerCode(baEdid);
+    identity.strModel = Comparable(DescriptorText(baEdid, 0xFC));
+    identity.strSerial = Comparable(DescriptorText(baEdid, 0xFF));
+    if (identity.strSerial.isEmpty()) {
+        const quint32 nSerial = quint8(baEdid.at(12)) | (quint8(baEdid.at(13)) << 8) | (quint8(baEdid.at(14)) << 16)
+            | (quint32(quint8(baEdid.at(15))) << 24);
+        if (nSerial > 0)
+            identity.strSerial = QString::number(nSerial);
+    }
+    return identity;
+}
+
+bool SameMonitor(const EdidIdentity& identity, const CLinuxDisplayPlatform::Screen& screen)
+{
+    if (identity.strModel.isEmpty() && identity.strSerial.isEmpty())
+        return false;
+    // Qt names the maker by vendor where it knows one; only a bare maker code can disagree.
+    static const QRegularExpression s_reMakerCode(QStringLiteral("^[A-Z]{3}$"));
+    if (s_reMakerCode.match(screen.strManufacturer).hasMatch() && screen.strManufacturer != identity.strMaker)
+        return false;
+    return Comparable(screen.strModel.toLatin1()) == identity.strModel
+        && Comparable(screen.strSerial.toLatin1()) == identity.strSerial;
+}
+
+// A fractional rate counts its whole hertz only: 59.94 is 59.
+int WholeHertz(qreal dRate)
+{
+    return dRate >= 1 ? static_cast<int>(dRate) : -1;
+}
+
+QList<CLinuxDisplayPlatform::Screen> ApplicationScreens()
+{
+    QList<CLinuxDisplayPlatform::Screen> listScreens;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return listScreens;
+    for (QScreen* pScreen : QGuiApplication::screens())
+        listScreens.append({pScreen->name(), pScreen->manufacturer(), pScreen->model(), pScreen->serialNumber(),
+                            pScreen->refreshRate()});
+    return listScreens;
+}
 }
 
 CLinuxDisplayPlatform::CLinuxDisplayPlatform(const QString& strDrmRoot)
@@ -140,6 +217,7 @@ QList<CDisplayPlatform::Adapter> CLinuxDisplayPlatform::Adapters()
         monitor.strDeviceName = connector.strDisplayName + QStringLiteral("\\Monitor0");
         monitor.strDeviceId = connector.strDeviceId;
         monitor.nStateFlags = MONITOR_ACTIVE_ATTACHED;
+        monitor.strConnector = connector.strName;
         adapter.listMonitors.append(monitor);
         listAdapters.append(adapter);
     }
@@ -164,19 +242,38 @@ bool CLinuxDisplayPlatform::ReadBinaryValue(const QString& strKeyPath, const QSt
     return m_registry.ReadBinaryValue(strKeyPath, strValueName, baValue);
 }
 
+void CLinuxDisplayPlatform::SetScreenSource(ScreenSource fnScreens)
+{
+    m_fnScreens = std::move(fnScreens);
+}
+
 int CLinuxDisplayPlatform::RefreshRate(const QString& strDisplayName)
 {
     ScanOnce();
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return -1;
     for (const Connector& connector : qAsConst(m_listConnectors)) {
-        if (connector.strDisplayName.compare(strDisplayName, Qt::CaseInsensitive) != 0)
-            continue;
-        for (QScreen* pScreen : QGuiApplication::screens()) {
-            if (pScreen->name() == connector.strName)
-                return qRound(pScreen->refreshRate());
-        }
-        return -1;
+        if (connector.strDisplayName.compare(strDisplayName, Qt::CaseInsensitive) == 0)
+            return RefreshRateOf(connector, m_fnScreens ? m_fnScreens() : ApplicationScreens());
     }
     return -1;
+}
+
+int CLinuxDisplayPlatform::RefreshRateOf(const Connector& connector, const QList<Screen>& listScreens)
+{
+    for (const Screen& screen : listScreens) {
+        if (screen.strName == connector.strName)
+            return WholeHertz(screen.dRefreshRate);
+    }
+    // X11 drivers name outputs their own way; the EDID both sides read tells the screen. Twin
+    // monitors without serials match alike and count only where they show the same rate.
+    const EdidIdentity identity = IdentityOf(connector.baEdid);
+    int nRate = -1;
+    for (const Screen& screen : listScreens) {
+        if (!SameMonitor(identity, screen))
+            continue;
+        const int nScreenRate = WholeHertz(screen.dRefreshRate);
+        if (nRate >= 0 && nScreenRate != nRate)
+            return -1;
+        nRate = nScreenRate;
+    }
+    return nRate;
 }

@@ -146,7 +146,7 @@ int CWinDisplayPlatform::RefreshRate(const QString& strDisplayName)
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         for (QScreen* pScreen : QGuiApplication::screens()) {
             if (pScreen->name() == strDisplayName) {
-                nQtRate = qRound(pScreen->refreshRate());
+                nQtRate = static_cast<int>(pScreen->refreshRate()); // truncated: 59.94 is 59
                 break;
             }
         }

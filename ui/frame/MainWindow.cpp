@@ -57,7 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
     InitTrayIcon();
     InitSubWidgets();
     ui->btnColorCalibration->setVisible(
-        GetConfigValue(QStringLiteral("SUB_PAGE_ENABLE"), QStringLiteral("AUTO_COLOR_CALIB_PAGE"), 0).toInt() == 1);
+        GetConfigInt(QStringLiteral("SUB_PAGE_ENABLE"), QStringLiteral("AUTO_COLOR_CALIB_PAGE"), 0) == 1);
 
     m_pRecentreTimer = new QTimer(this);
     m_pRecentreTimer->setSingleShot(true);

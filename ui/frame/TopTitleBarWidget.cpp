@@ -42,6 +42,12 @@ const double RATE_TEXT_X = 1020;
 const QString LANGUAGE_GROUP = QStringLiteral("LANGUAGE");
 const QString LANGUAGE_KEY = QStringLiteral("LANGUAGE_TYPE");
 
+// 1 is English; any other stored value, however it got into the file, is Simplified Chinese.
+int StoredLanguageIndex()
+{
+    return GetConfigInt(LANGUAGE_GROUP, LANGUAGE_KEY, 0) == 1 ? 1 : 0;
+}
+
 void StartNewCopy()
 {
     QCoreApplication::quit();
@@ -129,7 +135,7 @@ void CTopTitleBarWidget::InitWidgets()
     m_pCmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
     m_pCmbLanguage->addItem(QStringLiteral("简体中文"));
     m_pCmbLanguage->addItem(QStringLiteral("English"));
-    m_pCmbLanguage->setCurrentIndex(GetConfigValue(LANGUAGE_GROUP, LANGUAGE_KEY, 0).toInt());
+    m_pCmbLanguage->setCurrentIndex(StoredLanguageIndex());
 
     connect(m_pBtnSetting, &QPushButton::clicked, this, &CTopTitleBarWidget::Slot_SettingClicked);
     connect(m_pBtnMinimum, &QPushButton::clicked, this, &CTopTitleBarWidget::Slot_MinimumClicked);
@@ -267,7 +273,7 @@ void CTopTitleBarWidget::Slot_LanguageChanged(int nLanguageType)
     if (CMessageBox::Question(this, tr("Kind Tips"), tr("Language reset takes effect afer restarting. Reset?"))
         != QMessageBox::Yes) {
         const QSignalBlocker blocker(m_pCmbLanguage);
-        m_pCmbLanguage->setCurrentIndex(GetConfigValue(LANGUAGE_GROUP, LANGUAGE_KEY, 0).toInt());
+        m_pCmbLanguage->setCurrentIndex(StoredLanguageIndex());
         return;
     }
     SetConfigValue(LANGUAGE_GROUP, LANGUAGE_KEY, nLanguageType);
