@@ -6,8 +6,6 @@ dir=$1
 shift
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
-    # Paths below the checkout are hashed relative to it, so other clones share the cache.
-    export CCACHE_BASEDIR=$top
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
