@@ -65,7 +65,7 @@ void CSettingsPage::RunGroup(const QByteArray& key, const std::function<QFuture<
 {
     CLoadGate* pGate = CLoadGate::GetInstance();
     if (pGate->IsHeld()) {
-        // Asked for from inside another load's dialog (a refresh slot of the page's own).
+        // Asked for inside another load's dialog by a slot or timer of the page's own.
         pGate->Defer(this, key, [this, key, fnStart, strText] { RunGroup(key, fnStart, strText); });
         return;
     }
