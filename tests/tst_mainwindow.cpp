@@ -6,6 +6,7 @@
 #include "ui/frame/MessageBox.h"
 #include "ui/frame/ScreenUtil.h"
 #include "ui/frame/TopTitleBarWidget.h"
+#include "ui/frame/WaitDlg.h"
 #include "ui/pages/AboutThisMachineWidget.h"
 #include "ui/pages/AutoColorCalibrateWidget.h"
 #include "ui/pages/ProfessionalGameWidget.h"
@@ -217,6 +218,8 @@ private slots:
         int nShownInside = -1;
         qint64 nOpenedAfterMs = -1;
         bool bDone = false;
+        bool bLoadBehindBox = false;
+        MainWindow* pWindow = nullptr;
 
         // The box blocks in its own event loop: look at it, and at a detection that finishes
         // meanwhile, from a timer.
@@ -233,15 +236,22 @@ private slots:
             CDDCUtil::GetInstance()->Init();             // detection finished while the box is open
             nShownInside = CMessageBox::ShownCount();
             CMessageBox::SetNextAnswer(QMessageBox::NoButton);
-            pBox->button(QMessageBox::Ok)->click();
+            // A page told meanwhile to reload does so only once the box is closed.
+            QTimer::singleShot(100, pBox, [] { emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(3); });
+            QTimer::singleShot(500, pBox->button(QMessageBox::Ok), &QAbstractButton::click);
+        });
+        connect(&poll, &QTimer::timeout, this, [&] {
+            bLoadBehindBox |= qobject_cast<CWaitDlg*>(QApplication::activeModalWidget()) && pWindow->findChild<QMessageBox*>();
         });
 
         timer.start();
         MainWindow window;
+        pWindow = &window;
         QVERIFY(Stack(window)->isEnabled());
         poll.start();
-        QTRY_VERIFY_WITH_TIMEOUT(bDone, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(bDone && !window.findChild<QMessageBox*>(), 10000);
         poll.stop();
+        QVERIFY(!bLoadBehindBox);
 
         QVERIFY2(nOpenedAfterMs >= 950, qPrintable(QString::number(nOpenedAfterMs)));
         QCOMPARE(nShownInside, nShownBefore + 1);

@@ -1,8 +1,10 @@
+#include "ddc/DDCUtil.h"
 #include "ddc/VcpCodes.h"
 #include "tests/support/TestSupport.h"
 #include "ui/frame/GlobalSignal.h"
 #include "ui/frame/WaitDlg.h"
 #include "ui/pages/SettingsPage.h"
+#include "ui/pages/StandardModeWidget.h"
 #include "ui/pages/ValueTable.h"
 
 #include <QtTest>
@@ -12,6 +14,8 @@
 #include <QLabel>
 #include <QSlider>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace
 {
@@ -37,7 +41,7 @@ public:
         connect(m_pSlider, &QSlider::valueChanged, this,
                 [this](int nValue) { WriteSlider(m_pLabel, VCP_BRIGHTNESS, nValue); });
         connect(m_pCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-                [this](int nIndex) { m_bLastWrite = WriteCombo(OVER_DRIVE, nIndex, VCP_OVERDRIVE); });
+                [](int nIndex) { WriteCombo(OVER_DRIVE, nIndex, VCP_OVERDRIVE); });
     }
 
     void LoadAll() override
@@ -53,7 +57,6 @@ public:
     void Refresh(int nPauseMs) { RefreshLoad(&CTinyPage::LoadValues, QStringLiteral("Load Data..."), nPauseMs); }
     using CSettingsPage::WriteCombo;
     using CSettingsPage::WriteSubCombo;
-    using CSettingsPage::HasMonitor;
 
     struct Values
     {
@@ -76,7 +79,6 @@ public:
     qint64 m_nLoadStartMs = -1;
     qint64 m_nLoadMs = -1;
     int m_nLoads = 0;
-    bool m_bLastWrite = true;
     bool m_bWorkerOffGuiThread = false;
     QSlider* m_pSlider;
     QLabel* m_pLabel;
@@ -84,6 +86,14 @@ public:
 };
 
 const QByteArray SIM = R"({"monitors":[{"values":{"0x10":70,"0xE9":3}}]})";
+
+int OpenWaitDialogs()
+{
+    int nOpen = 0;
+    for (QWidget* pWidget : QApplication::topLevelWidgets())
+        nOpen += qobject_cast<CWaitDlg*>(pWidget) && pWidget->isVisible() ? 1 : 0;
+    return nOpen;
+}
 }
 
 class TestPagePattern : public QObject
@@ -173,14 +183,6 @@ private slots:
         QCOMPARE(TestSupport::Transcript(), writes);
     }
 
-    void userClearingAComboWritesNothing()
-    {
-        CTinyPage page(true);
-        page.m_pCombo->setCurrentIndex(-1);
-        QVERIFY(!page.m_bLastWrite);
-        QVERIFY(TestSupport::Transcript().isEmpty());
-    }
-
     void monitorChange_data()
     {
         QTest::addColumn<int>("index");
@@ -212,11 +214,66 @@ private slots:
         QCOMPARE(TestSupport::Transcript(), (QStringList{"RESET", "GET 0 0x10 70", "GET 0 0xE9 3"}));
     }
 
-    void noMonitor()
+    // Timers, hub signals and clicks still arrive inside a load's dialog. What they ask for waits
+    // until the load has ended and then runs once, against the monitor current by then.
+    void requestsDuringALoadRunOnceAfterIt_data()
     {
-        QVERIFY(CTinyPage::HasMonitor());
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
-        QVERIFY(!CTinyPage::HasMonitor());
+        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<QStringList>("after");
+        const QStringList listLoad{"GET 1 0x10 70", "GET 1 0xE9 3"};
+        QTest::newRow("monitor change") << QStringList{"monitor"} << listLoad;
+        QTest::newRow("refresh") << QStringList{"refresh"} << QStringList{"RESET"} + listLoad;
+        QTest::newRow("several") << QStringList{"refresh", "monitor", "monitor", "refresh"} << listLoad;
+        QTest::newRow("another page's first show") << QStringList{"other page"} << listLoad;
+    }
+    void requestsDuringALoadRunOnceAfterIt()
+    {
+        QFETCH(QStringList, requests);
+        QFETCH(QStringList, after);
+        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{"getMs":600,"values":{"0x10":70,"0xE9":3}},
+                                                          {"values":{"0x10":70,"0xE9":3}}]})"));
+        CTinyPage page;
+        std::unique_ptr<CTinyPage> pOther;
+        int nMostOpen = 0;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, this, [&] { nMostOpen = qMax(nMostOpen, OpenWaitDialogs()); });
+        probe.start(10);
+        // The first read lasts from 100 to 700 ms.
+        QTimer::singleShot(400, this, [&] {
+            CDDCUtil::GetInstance()->SetCurrentMonitor(1);
+            for (const QString& strRequest : requests) {
+                if (strRequest == QLatin1String("monitor"))
+                    emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(TINY_PAGE_INDEX);
+                else if (strRequest == QLatin1String("refresh"))
+                    page.Refresh(0);
+                else
+                    (pOther = std::make_unique<CTinyPage>())->show();
+            }
+        });
+        page.show();
+        QTRY_VERIFY_WITH_TIMEOUT(TestSupport::Transcript().size() >= 2 + after.size() && !OpenWaitDialogs(), 8000);
+        QTest::qWait(300);
+        QCOMPARE(TestSupport::Transcript().mid(2), after);
+        QCOMPARE(nMostOpen, 1);
+    }
+
+    // The standard page's first load (two groups, 1000 ms after construction) with a monitor
+    // change in its first dialog: one whole load, then exactly one more.
+    void standardPageMonitorChangeDuringFirstLoad()
+    {
+        QVERIFY(TestSupport::UseDefaultSim());
+        CStandardModeWidget page(nullptr);
+        page.show();
+        int nMostOpen = 0;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, this, [&] { nMostOpen = qMax(nMostOpen, OpenWaitDialogs()); });
+        probe.start(10);
+        QTimer::singleShot(1500, this, [] { emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(0); });
+        QTRY_VERIFY_WITH_TIMEOUT(!TestSupport::Transcript().isEmpty() && !OpenWaitDialogs(), 10000);
+        QTest::qWait(500);
+        const QStringList listTranscript = TestSupport::Transcript();
+        QCOMPARE(listTranscript.mid(listTranscript.size() / 2), listTranscript.mid(0, listTranscript.size() / 2));
+        QCOMPARE(nMostOpen, 1);
     }
 
     void valueTables_data()

@@ -29,10 +29,16 @@ struct Message
     QString strType;  // empty when finished; "unfinished", "obsolete", "vanished"
 };
 
-// The source tree: this file lives in its tests folder.
+// The source tree: this file lives in its tests folder. With ccache's base folder set, the path
+// the compiler got is relative to where it ran: the build tree's tests folder.
 QString SourceDir()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QStringLiteral(".."));
+    for (const QString& strBase : {QString(), QStringLiteral(QT_TESTCASE_BUILDDIR "/tests")}) {
+        const QFileInfo info(QDir(strBase).filePath(QStringLiteral(__FILE__)));
+        if (info.exists())
+            return info.absoluteDir().absoluteFilePath(QStringLiteral(".."));
+    }
+    return QString();
 }
 
 QString TsPath(const QString& strLang)

@@ -10,6 +10,7 @@
 #include "ui/frame/ScreenUtil.h"
 #include "ui/pages/AboutThisMachineWidget.h"
 #include "ui/pages/AutoColorCalibrateWidget.h"
+#include "ui/pages/LoadGate.h"
 #include "ui/pages/ProfessionalGameWidget.h"
 #include "ui/pages/ProfessionalGraphicsWidget.h"
 #include "ui/pages/StandardModeWidget.h"
@@ -47,8 +48,6 @@ MainWindow::MainWindow(QWidget* parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
-    // The menu keeps its buttons together at the top of its panel.
-    ui->verticalLayout->setAlignment(Qt::AlignTop);
     setWindowTitle(tr("ZAVO Client"));
     setTitleBar(ui->widgetTopBar);
     setResizeEnable(false);
@@ -142,6 +141,8 @@ void MainWindow::CheckMonitorDevice()
     if (bHasMonitor || m_bNoMonitorTipShown)
         return;
     m_bNoMonitorTipShown = true;
+    // A re-detection that found nothing waits here; no page starts a load behind the box.
+    const CLoadGate::CHold hold;
     QPointer<MainWindow> pGuard(this);
     CMessageBox::Warning(this, tr("Kind Tips"), tr("No monitor device supported by the application was found!"));
     if (pGuard)

@@ -2,6 +2,7 @@
 
 #include "ddc/DDCUtil.h"
 #include "ui/frame/GlobalSignal.h"
+#include "ui/pages/LoadGate.h"
 #include "ui/pages/ValueTable.h"
 
 #include <QAbstractButton>
@@ -36,7 +37,7 @@ void CSettingsPage::showEvent(QShowEvent* event)
 
 void CSettingsPage::ScheduleLoadAll(int nDelayMs)
 {
-    QTimer::singleShot(nDelayMs, this, [this] { LoadAll(); });
+    QTimer::singleShot(nDelayMs, this, [this] { Request(QByteArray(), [this] { LoadAll(); }); });
 }
 
 void CSettingsPage::Slot_MonitorChanged(int nCurrSubWinIndex)
@@ -45,7 +46,32 @@ void CSettingsPage::Slot_MonitorChanged(int nCurrSubWinIndex)
         m_bLoaded = false;
         return;
     }
-    ReloadOnMonitorChange();
+    Request(QByteArray(), [this] { ReloadOnMonitorChange(); });
+}
+
+void CSettingsPage::Request(const QByteArray& key, std::function<void()> fnRun)
+{
+    CLoadGate* pGate = CLoadGate::GetInstance();
+    if (pGate->IsHeld()) {
+        pGate->Defer(this, key, std::move(fnRun));
+        return;
+    }
+    pGate->Drop(this, key);
+    fnRun();
+}
+
+void CSettingsPage::RunGroup(const QByteArray& key, const std::function<QFuture<void>()>& fnStart,
+                             const QString& strText)
+{
+    CLoadGate* pGate = CLoadGate::GetInstance();
+    if (pGate->IsHeld()) {
+        // Asked for inside another load's dialog by a slot or timer of the page's own.
+        pGate->Defer(this, key, [this, key, fnStart, strText] { RunGroup(key, fnStart, strText); });
+        return;
+    }
+    pGate->Drop(this, key);
+    const CLoadGate::CHold hold;
+    RunWithWaitDialog(fnStart(), strText, this);
 }
 
 bool CSettingsPage::HasMonitor()

@@ -2,10 +2,13 @@
 
 #include "ui/frame/WaitDlg.h"
 
+#include <QByteArray>
 #include <QMetaObject>
 #include <QThread>
 #include <QWidget>
 #include <QtConcurrent>
+
+#include <functional>
 
 class CValueTable;
 class QAbstractButton;
@@ -17,6 +20,8 @@ class QSlider;
 // when first shown, on refresh or on a monitor change; fill the controls with their signals
 // blocked so that a fill writes nothing; turn each user change into one write at once.
 // A page states only its groups, its reads, its value tables and its slots.
+// A load asked for while another load (or the window's re-detection) is running waits and runs
+// once that has ended (CLoadGate), so loads never nest.
 class CSettingsPage : public QWidget
 {
     Q_OBJECT
@@ -41,11 +46,13 @@ protected:
     void ScheduleLoadAll(int nDelayMs);
 
     // Runs one group's worker on the global pool behind the wait dialog; returns when both
-    // the work and the dialog are done.
+    // the work and the dialog are done, or at once when another load is running (the group
+    // then loads after it).
     template <class TPage>
     void RunLoad(void (TPage::*pfnLoad)(), const QString& strText)
     {
-        RunWithWaitDialog(QtConcurrent::run(static_cast<TPage*>(this), pfnLoad), strText, this);
+        TPage* pPage = static_cast<TPage*>(this);
+        RunGroup(GroupKey(pfnLoad), [pPage, pfnLoad] { return QtConcurrent::run(pPage, pfnLoad); }, strText);
     }
 
     // A refresh button: resets the monitor's DDC/CI state, pauses nPauseMs in this thread
@@ -54,10 +61,12 @@ protected:
     template <class TPage>
     void RefreshLoad(void (TPage::*pfnLoad)(), const QString& strText, int nPauseMs = 0)
     {
-        ResetMonitor();
-        if (nPauseMs > 0)
-            QThread::msleep(static_cast<unsigned long>(nPauseMs));
-        RunLoad(pfnLoad, strText);
+        Request(GroupKey(pfnLoad), [this, pfnLoad, strText, nPauseMs] {
+            ResetMonitor();
+            if (nPauseMs > 0)
+                QThread::msleep(static_cast<unsigned long>(nPauseMs));
+            RunLoad(pfnLoad, strText);
+        });
     }
 
     // From a worker: hands a fill, which captures its value record by value, to the page's thread.
@@ -99,5 +108,15 @@ protected slots:
     void Slot_MonitorChanged(int nCurrSubWinIndex);
 
 private:
+    // A group's load is known by its worker function.
+    template <class TFn>
+    static QByteArray GroupKey(TFn pfnLoad)
+    {
+        return QByteArray(reinterpret_cast<const char*>(&pfnLoad), static_cast<int>(sizeof(pfnLoad)));
+    }
+    void RunGroup(const QByteArray& key, const std::function<QFuture<void>()>& fnStart, const QString& strText);
+    // Runs fnRun now, or keeps it until no load is running; an empty key is the full load.
+    void Request(const QByteArray& key, std::function<void()> fnRun);
+
     const int m_nPageIndex;
 };

@@ -58,10 +58,6 @@
         <source>Refresh Data...</source>
         <translation type="unfinished" />
     </message>
-    <message>
-        <source>About This Machine</source>
-        <translation type="unfinished" />
-    </message>
 </context>
 <context>
     <name>CAutoColorCalibrateWidget</name>
@@ -115,10 +111,6 @@
     </message>
     <message>
         <source>Begin Calibrate</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Color Calibration</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -58,10 +58,6 @@
         <source>Refresh Data...</source>
         <translation>刷新数据...</translation>
     </message>
-    <message>
-        <source>About This Machine</source>
-        <translation>关于本机</translation>
-    </message>
 </context>
 <context>
     <name>CAutoColorCalibrateWidget</name>
@@ -116,10 +112,6 @@
     <message>
         <source>Begin Calibrate</source>
         <translation>开始校色</translation>
-    </message>
-    <message>
-        <source>Color Calibration</source>
-        <translation>自动色彩校准</translation>
     </message>
 </context>
 <context>
