@@ -29,16 +29,10 @@ struct Message
     QString strType;  // empty when finished; "unfinished", "obsolete", "vanished"
 };
 
-// The source tree: this file lives in its tests folder. With ccache's base folder set, the path
-// the compiler got is relative to where it ran: the build tree's tests folder.
+// The source tree: this file lives in its tests folder.
 QString SourceDir()
 {
-    for (const QString& strBase : {QString(), QStringLiteral(QT_TESTCASE_BUILDDIR "/tests")}) {
-        const QFileInfo info(QDir(strBase).filePath(QStringLiteral(__FILE__)));
-        if (info.exists())
-            return info.absoluteDir().absoluteFilePath(QStringLiteral(".."));
-    }
-    return QString();
+    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QStringLiteral(".."));
 }
 
 QString TsPath(const QString& strLang)
