@@ -100,12 +100,20 @@ private slots:
         QVERIFY2(result.eStatus == CDdcTransport::EStatus::Ok, qPrintable(result.strWhy));
         QCOMPARE(result.nValue, 80);
         QCOMPARE(result.nAttempts, 2);
+    }
 
-        rig.Monitor().FailNextWrites(fault > int(EReplyFault::NullMessage) ? fault : EIO, 1);
-        const CDdcTransport::Result write = rig.pTransport->SetVcp(0x10, 30);
-        QVERIFY(write.eStatus == CDdcTransport::EStatus::Ok);
-        QCOMPARE(write.nAttempts, 2);
-        QCOMPARE(rig.Monitor().Value(0x10), 30);
+    void silentDisplayIsAskedOnce()
+    {
+        // DDC/CI switched off in the display's menu: every message is NAKed.
+        Rig rig;
+        rig.Monitor().FailNextWrites(ENXIO, 1000);
+        QCOMPARE(rig.pTransport->SetVcp(0x10, 5).nAttempts, 1 + DdcTimings().nRetries);
+        QCOMPARE(rig.pTransport->GetVcp(0x10).nAttempts, 1);
+        // Once it answers, a NAK is retried again.
+        rig.Monitor().FailNextWrites(ENXIO, 0);
+        QCOMPARE(rig.pTransport->GetVcp(0x10).nValue, 80);
+        rig.Monitor().FailNextWrites(ENXIO, 1);
+        QCOMPARE(rig.pTransport->GetVcp(0x10).nAttempts, 2);
     }
 
     void slowDisplayIsLearnt_data()

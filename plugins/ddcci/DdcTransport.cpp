@@ -90,6 +90,19 @@ void CDdcTransport::PauseBeforeRetry(int nAttempt)
     std::this_thread::sleep_for(std::chrono::milliseconds(m_timings.nRetryPauseMs * nAttempt));
 }
 
+bool CDdcTransport::MayRetry(int nError) const
+{
+    return IsTransientError(nError) && !m_bSilent;
+}
+
+void CDdcTransport::GaveUp(Result& result)
+{
+    result.strWhy = QStringLiteral("gave up after %1 attempts, last: %2").arg(result.nAttempts).arg(result.strWhy);
+    // A display with DDC/CI switched off NAKs everything: don't spend every retry on each call.
+    if (result.nError)
+        m_bSilent = true;
+}
+
 int CDdcTransport::LongerReplyDelay(int nDelayMs) const
 {
     return qMax(m_timings.nReplyDelayMs, qMin(m_timings.nReplyDelayMaxMs, qMax(nDelayMs + 1, nDelayMs * 3 / 2)));
@@ -119,9 +132,10 @@ bool CDdcTransport::SendRequest(const QByteArray& baRequest, const char* szStep,
     if (result.nError) {
         AfterBusError(result.nError);
         result.strWhy = QStringLiteral("%1: %2").arg(QLatin1String(szStep), ErrorText(result.nError));
-        bRetry = IsTransientError(result.nError);
+        bRetry = MayRetry(result.nError);
         return false;
     }
+    m_bSilent = false;
     return true;
 }
 
@@ -148,12 +162,13 @@ CDdcTransport::Result CDdcTransport::GetVcp(quint8 nCode)
         if (result.nError) {
             AfterBusError(result.nError);
             result.strWhy = QStringLiteral("reply: %1").arg(ErrorText(result.nError));
-            if (!IsTransientError(result.nError))
+            if (!MayRetry(result.nError))
                 return result;
             nReplyDelayMs = LongerReplyDelay(nReplyDelayMs);
             continue;
         }
         MessageDone();
+        m_bSilent = false;
 
         const CDdcCodec::VcpReply reply = CDdcCodec::ParseGetVcpReply(baReply, nCode);
         result.strWhy = QString::fromLatin1(CDdcCodec::StatusText(reply.eStatus));
@@ -183,7 +198,7 @@ CDdcTransport::Result CDdcTransport::GetVcp(quint8 nCode)
             return result;
         }
     }
-    result.strWhy = QStringLiteral("gave up after %1 attempts, last: %2").arg(result.nAttempts).arg(result.strWhy);
+    GaveUp(result);
     return result;
 }
 
@@ -207,6 +222,6 @@ CDdcTransport::Result CDdcTransport::SetVcp(quint8 nCode, quint16 nValue)
         result.strWhy.clear();
         return result;
     }
-    result.strWhy = QStringLiteral("gave up after %1 attempts, last: %2").arg(result.nAttempts).arg(result.strWhy);
+    GaveUp(result);
     return result;
 }

@@ -57,6 +57,8 @@ private:
     void MessageDone();
     void PauseBeforeRetry(int nAttempt);
     void AfterBusError(int nError);
+    bool MayRetry(int nError) const;
+    void GaveUp(Result& result);
     int LongerReplyDelay(int nDelayMs) const;
     static void HintOnce(int nError, const QString& strDevice);
 
@@ -64,4 +66,5 @@ private:
     DdcTimings m_timings;
     Clock::time_point m_tpNextMessage;
     int m_nReplyDelayMs;
+    bool m_bSilent = false;     // the last transfer got no answer in any attempt: one attempt until one does
 };

@@ -17,11 +17,6 @@ const QString DEVICE_ID = QStringLiteral("\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID5
 const int PLAIN_CODES[] = {0x10, 0x12, 0x14, 0x16, 0x18, 0x1A, 0x60, 0x62, 0x87, 0x8D, 0xDC, 0xE7, 0xE9, 0xEA};
 constexpr int SUB_READS = 10;
 constexpr int READS = int(sizeof(PLAIN_CODES) / sizeof(PLAIN_CODES[0])) + SUB_READS;
-
-QString CodeText(int nCode)
-{
-    return QStringLiteral("0x%1").arg(nCode, 2, 16, QLatin1Char('0'));
-}
 }
 
 int main(int argc, char* argv[])
@@ -47,7 +42,7 @@ int main(int argc, char* argv[])
             timer.start();
             int nValues = 0;
             for (int nCode : PLAIN_CODES)
-                nValues += plugin.GetVcp(nId, CodeText(nCode)) != QLatin1String("-1");
+                nValues += plugin.GetVcp(nId, QStringLiteral("0x") + QString::number(nCode, 16)) != QLatin1String("-1");
             for (int nSub = 1; nSub <= SUB_READS; ++nSub) {
                 plugin.SetVcp(nId, QStringLiteral("0xF0"), nSub);
                 nValues += plugin.GetVcp(nId, QStringLiteral("0xF2")) != QLatin1String("-1");
