@@ -111,8 +111,6 @@ private slots:
         if (deepRuntime) {
             // 94 characters or more leave no room for "/ZVOZavoClient" in the 108 bytes.
             const QString strDeep = m_pTemp->path() + QStringLiteral("/deep-") + QString(100, QLatin1Char('d'));
-            QVERIFY(QDir().mkpath(strDeep));
-            QCOMPARE(::chmod(QFile::encodeName(strDeep).constData(), 0700), 0);
             m_env = TestSupport::ClientEnvironment(strDeep, m_pTemp->path());
         }
         TestSupport::CClientCopy first;
