@@ -1,13 +1,18 @@
 #include "app/QSingleApplication.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QtDebug>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -41,6 +46,27 @@ bool PeerIsThisUser(const QLocalSocket& socket)
     return true;
 #endif
 }
+
+#ifdef Q_OS_UNIX
+// Whether a socket path fits into sockaddr_un; a longer one makes listen and connect fail.
+bool FitsSocketAddress(const QString& strPath)
+{
+    return size_t(QFile::encodeName(strPath).size()) < sizeof(sockaddr_un::sun_path);
+}
+
+// A folder of this user's alone (made with mode 0700 if missing), or false: a folder that is a
+// link, belongs to someone else or is open to others cannot be made safe.
+bool MakeUserOnlyFolder(const QString& strPath)
+{
+    const QByteArray baPath = QFile::encodeName(strPath);
+    if (::mkdir(baPath.constData(), S_IRWXU) != 0 && errno != EEXIST)
+        return false;
+    struct stat info = {};
+    if (::lstat(baPath.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
+        return false;
+    return (info.st_mode & (S_IRWXG | S_IRWXO)) == 0 || ::chmod(baPath.constData(), S_IRWXU) == 0;
+}
+#endif
 }
 
 QSingleApplication::QSingleApplication(int& argc, char** argv)
@@ -83,8 +109,20 @@ QString QSingleApplication::ServerName()
     // Qt hands out the runtime folder only when it is owned by this user with mode 0700 (it
     // makes one below the temporary folder when XDG_RUNTIME_DIR is unset or unusable).
     const QString strRuntimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!strRuntimeDir.isEmpty())
-        return strRuntimeDir + QLatin1Char('/') + strName;
+    if (strRuntimeDir.isEmpty())
+        return strName;
+    const QString strPath = strRuntimeDir + QLatin1Char('/') + strName;
+    if (FitsSocketAddress(strPath))
+        return strPath;
+    // A runtime folder too deep for a socket path: a short folder of our own in the temporary
+    // folder, or in /tmp when that one is deep as well.
+    const QString strUserFolder = QStringLiteral("/zavo-%1").arg(::geteuid());
+    for (const QString& strBase : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        const QString strFolder = strBase + strUserFolder;
+        if (FitsSocketAddress(strFolder + QLatin1Char('/') + strName) && MakeUserOnlyFolder(strFolder))
+            return strFolder + QLatin1Char('/') + strName;
+    }
+    qWarning().noquote() << QStringLiteral("No private folder with a path short enough for %1.").arg(strName);
 #endif
     return strName;
 }

@@ -19,7 +19,9 @@ public:
     void CloseServer();
 
     // The socket name. On Unix it is a path in the user's own runtime folder (mode 0700), so
-    // that another user's copy neither blocks nor is blocked by ours.
+    // that another user's copy neither blocks nor is blocked by ours; when that folder is too
+    // deep for a socket path, in a short folder "zavo-<uid>" of the same kind in the temporary
+    // folder.
     static QString ServerName();
 
 private slots:

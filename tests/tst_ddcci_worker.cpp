@@ -1,6 +1,6 @@
 #include "plugins/ddcci/DdcciMonitorControl.h"
 #include "plugins/ddcci/fake/FakeDdcMonitor.h"
-#include "plugins/ddcci/fake/FakeI2cBus.h"
+#include "plugins/ddcci/fake/FakeDdcRig.h"
 
 #include <QElapsedTimer>
 #include <QPluginLoader>
@@ -11,60 +11,30 @@
 #include <future>
 #include <thread>
 
-using EUnsupportedStyle = CFakeDdcMonitor::EUnsupportedStyle;
-Q_DECLARE_METATYPE(CFakeDdcMonitor::EUnsupportedStyle)
-
 namespace
 {
-DdcTimings FastTimings()
-{
-    DdcTimings timings;
-    timings.nReplyDelayMs = 1;
-    timings.nMessageGapMs = 2;
-    timings.nCallTimeoutMs = 300;
-    timings.nRetryPauseMs = 5;
-    timings.nReadWaitMs = 5000;
-    return timings;
-}
-
 QString DeviceId(int nBus)
 {
     return QStringLiteral("\\\\?\\DISPLAY#ZVO27A1#card0-DP-%1&UID%1#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}").arg(nBus);
 }
 
-// The plug-in over simulated displays, one per bus, made when the plug-in first opens the bus.
-struct Rig
+// The plug-in over the rig's displays.
+struct Rig : CFakeDdcRig
 {
-    std::map<int, std::shared_ptr<CFakeDdcMonitor>> mapMonitors;
     std::unique_ptr<CDdcciMonitorControl> pControl;
     int nId = -1;
 
     explicit Rig(const DdcTimings& timings = FastTimings(), int nTransferMs = 0)
+        : CFakeDdcRig(nTransferMs)
+        , pControl(std::make_unique<CDdcciMonitorControl>([this](int nBus) { return Bus(nBus); }, timings))
+        , nId(pControl->GetMonitorIndex(DeviceId(5)))
     {
-        for (int nBus : {5, 6}) {
-            auto pMonitor = std::make_shared<CFakeDdcMonitor>();
-            pMonitor->SetFeature(0x10, 80, 100);
-            pMonitor->SetFeature(0x12, 50, 100);
-            pMonitor->SetFeature(0xE7, 1, 10);
-            pMonitor->SetSubFeature(0xEE, 1, 0, 0xFFFF);
-            pMonitor->SetSubFeature(0xEE, 2, 0, 0xFFFF);
-            pMonitor->SetSubFeature(0xF0, 3, 77, 100);
-            pMonitor->SetSubFeature(0xF0, 4, 0, 0xFFFF);
-            pMonitor->SetSubFeature(0xF0, 9, 50, 100);
-            pMonitor->SetTransferMs(nTransferMs);
-            mapMonitors[nBus] = pMonitor;
-        }
-        auto factory = [this](int nBus) { return std::make_unique<CFakeI2cBus>(mapMonitors.at(nBus), nBus); };
-        pControl = std::make_unique<CDdcciMonitorControl>(factory, timings);
-        nId = pControl->GetMonitorIndex(DeviceId(5));
     }
     ~Rig()
     {
-        for (auto& monitor : mapMonitors)
-            monitor.second->Release();
+        ReleaseAll();
         pControl.reset();
     }
-    CFakeDdcMonitor& Monitor() { return *mapMonitors.at(5); }
 };
 
 // Index of each "SET <code> <value>" line when values are unique call numbers.
@@ -84,7 +54,7 @@ class TestDdcciWorker : public QObject
 private slots:
     void sliderDragCoalesces()
     {
-        Rig rig(FastTimings(), 20);
+        Rig rig(CFakeDdcRig::FastTimings(), 20);
         QElapsedTimer timer;
         timer.start();
         qint64 nLongest = 0;
@@ -106,7 +76,7 @@ private slots:
     void writesDuringThePauseGoOutTogether()
     {
         // While the display's pause after a message runs, the next write stays open to merging.
-        DdcTimings timings = FastTimings();
+        DdcTimings timings = CFakeDdcRig::FastTimings();
         timings.nMessageGapMs = 1000;
         Rig rig(timings);
         rig.pControl->SetVcp(rig.nId, "0x10", 1);
@@ -118,20 +88,10 @@ private slots:
         QCOMPARE(rig.Monitor().Sets(), (QStringList{"SET 0x10 1", "SET 0x10 3"}));
     }
 
-    void writesKeepTheirOrder()
-    {
-        Rig rig(FastTimings(), 30);
-        rig.pControl->SetVcp(rig.nId, "0x10", 10);
-        rig.pControl->SetVcp(rig.nId, "0xE7", 2);
-        rig.pControl->SetVcp(rig.nId, "0x10", 20);
-        QVERIFY(rig.pControl->WaitIdle(5000));
-        QCOMPARE(rig.Monitor().Sets(), (QStringList{"SET 0x10 10", "SET 0xE7 2", "SET 0x10 20"}));
-    }
-
     void mergesOnlyWithinARun()
     {
         // Runs of writes to three features; every value is its call number.
-        Rig rig(FastTimings(), 3);
+        Rig rig(CFakeDdcRig::FastTimings(), 3);
         QRandomGenerator random(1234);
         const QStringList listCodes{"0x10", "0x12", "0xE7"};
         QList<int> listCallCode;
@@ -161,7 +121,7 @@ private slots:
 
     void pairsAreNeverSplit()
     {
-        Rig rig(FastTimings(), 1);
+        Rig rig(CFakeDdcRig::FastTimings(), 1);
         CDdcciMonitorControl* pControl = rig.pControl.get();
         const int nId = rig.nId;
         auto writer = [pControl, nId](const char* szSelector, const char* szData, int nSubCode, int nBase) {
@@ -223,7 +183,7 @@ private slots:
         QFETCH(QString, selector);
         QFETCH(int, subCode);
         QFETCH(QString, code);
-        Rig rig(FastTimings(), 20);
+        Rig rig(CFakeDdcRig::FastTimings(), 20);
         CDdcciMonitorControl* pControl = rig.pControl.get();
         const int nId = rig.nId;
         for (int i = 1; i <= 5; ++i) {
@@ -244,7 +204,7 @@ private slots:
 
     void resetKeepsPendingWrites()
     {
-        Rig rig(FastTimings(), 30);
+        Rig rig(CFakeDdcRig::FastTimings(), 30);
         rig.pControl->SetVcp(rig.nId, "0x12", 7);
         for (int i = 1; i <= 20; ++i)
             rig.pControl->SetVcp(rig.nId, "0x10", i);
@@ -260,7 +220,7 @@ private slots:
 
     void resetDoesNotSplitAPair()
     {
-        Rig rig(FastTimings(), 5);
+        Rig rig(CFakeDdcRig::FastTimings(), 5);
         CDdcciMonitorControl* pControl = rig.pControl.get();
         const int nId = rig.nId;
         std::promise<void> selected;
@@ -282,18 +242,10 @@ private slots:
         QCOMPARE(rig.Monitor().SubValue(0xF0, 3), 77);
     }
 
-    void unsupportedReadsGiveMinusOne_data()
-    {
-        QTest::addColumn<EUnsupportedStyle>("style");
-        QTest::newRow("result code") << EUnsupportedStyle::ResultCode;
-        QTest::newRow("null message") << EUnsupportedStyle::NullMessage;
-        QTest::newRow("all value bytes zero") << EUnsupportedStyle::ZeroValues;
-    }
     void unsupportedReadsGiveMinusOne()
     {
-        QFETCH(EUnsupportedStyle, style);
         Rig rig;
-        rig.Monitor().SetUnsupported(0x62, style);
+        rig.Monitor().SetUnsupported(0x62, CFakeDdcMonitor::EUnsupportedStyle::NullMessage);
         QCOMPARE(rig.pControl->GetVcp(rig.nId, "0x62"), QStringLiteral("-1"));
         QCOMPARE(rig.pControl->GetVcp(rig.nId, "0x10"), QStringLiteral("80"));
     }
@@ -313,7 +265,7 @@ private slots:
 
     void hungBusDoesNotHoldCallers()
     {
-        DdcTimings timings = FastTimings();
+        DdcTimings timings = CFakeDdcRig::FastTimings();
         timings.nReadWaitMs = 300;
         Rig rig(timings);
         const int nOther = rig.pControl->GetMonitorIndex(DeviceId(6));
@@ -336,7 +288,7 @@ private slots:
 
     void loneSelectorIsSentLater()
     {
-        DdcTimings timings = FastTimings();
+        DdcTimings timings = CFakeDdcRig::FastTimings();
         timings.nSelectorHoldMs = 300;
         Rig rig(timings);
         rig.pControl->SetVcp(rig.nId, "0xEE", 5);

@@ -25,6 +25,7 @@ CDdcTransport::CDdcTransport(std::unique_ptr<CI2cBus> pBus, const DdcTimings& ti
     : m_pBus(std::move(pBus))
     , m_timings(timings)
     , m_tpNextMessage(Clock::now())
+    , m_nReplyDelayMs(timings.nReplyDelayMs)
 {
 }
 
@@ -32,10 +33,10 @@ CDdcTransport::~CDdcTransport() = default;
 
 bool CDdcTransport::IsTransientError(int nError)
 {
-    // A display busy with the last command NAKs (EIO, or EREMOTEIO on some adapters); EAGAIN is
-    // lost arbitration. EBUSY (a driver owns the address), ENXIO (nobody answers), EBADF and
-    // permission errors do not go away by asking again.
-    return nError == EIO || nError == EREMOTEIO || nError == EAGAIN;
+    // A display busy with the last command NAKs (EIO, ENXIO or EREMOTEIO, by adapter); EAGAIN is
+    // lost arbitration. EBUSY (a driver owns the address), EBADF and permission errors do not go
+    // away by asking again.
+    return nError == EIO || nError == ENXIO || nError == EREMOTEIO || nError == EAGAIN;
 }
 
 void CDdcTransport::Close()
@@ -89,6 +90,24 @@ void CDdcTransport::PauseBeforeRetry(int nAttempt)
     std::this_thread::sleep_for(std::chrono::milliseconds(m_timings.nRetryPauseMs * nAttempt));
 }
 
+bool CDdcTransport::MayRetry(int nError) const
+{
+    return IsTransientError(nError) && !m_bSilent;
+}
+
+void CDdcTransport::GaveUp(Result& result)
+{
+    result.strWhy = QStringLiteral("gave up after %1 attempts, last: %2").arg(result.nAttempts).arg(result.strWhy);
+    // A display with DDC/CI switched off NAKs everything: don't spend every retry on each call.
+    if (result.nError)
+        m_bSilent = true;
+}
+
+int CDdcTransport::LongerReplyDelay(int nDelayMs) const
+{
+    return qMax(m_timings.nReplyDelayMs, qMin(m_timings.nReplyDelayMaxMs, qMax(nDelayMs + 1, nDelayMs * 3 / 2)));
+}
+
 void CDdcTransport::AfterBusError(int nError)
 {
     MessageDone();
@@ -113,9 +132,10 @@ bool CDdcTransport::SendRequest(const QByteArray& baRequest, const char* szStep,
     if (result.nError) {
         AfterBusError(result.nError);
         result.strWhy = QStringLiteral("%1: %2").arg(QLatin1String(szStep), ErrorText(result.nError));
-        bRetry = IsTransientError(result.nError);
+        bRetry = MayRetry(result.nError);
         return false;
     }
+    m_bSilent = false;
     return true;
 }
 
@@ -123,49 +143,62 @@ CDdcTransport::Result CDdcTransport::GetVcp(quint8 nCode)
 {
     Result result;
     const QByteArray baRequest = CDdcCodec::GetVcpRequest(nCode);
+    int nReplyDelayMs = m_nReplyDelayMs;
     for (int nAttempt = 0; nAttempt <= m_timings.nRetries; ++nAttempt) {
         if (nAttempt > 0)
             PauseBeforeRetry(nAttempt);
         result.nAttempts = nAttempt + 1;
+        result.eStatus = EStatus::Failed;
         bool bRetry = false;
         if (!SendRequest(baRequest, "request", result, bRetry)) {
             if (bRetry)
                 continue;
             return result;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(m_timings.nReplyDelayMs));
+        std::this_thread::sleep_for(std::chrono::milliseconds(nReplyDelayMs));
 
         QByteArray baReply;
         result.nError = m_pBus->Read(baReply, CDdcCodec::GET_REPLY_SIZE, m_timings.nCallTimeoutMs);
         if (result.nError) {
             AfterBusError(result.nError);
             result.strWhy = QStringLiteral("reply: %1").arg(ErrorText(result.nError));
-            if (IsTransientError(result.nError))
-                continue;
-            return result;
+            if (!MayRetry(result.nError))
+                return result;
+            nReplyDelayMs = LongerReplyDelay(nReplyDelayMs);
+            continue;
         }
         MessageDone();
+        m_bSilent = false;
 
         const CDdcCodec::VcpReply reply = CDdcCodec::ParseGetVcpReply(baReply, nCode);
         result.strWhy = QString::fromLatin1(CDdcCodec::StatusText(reply.eStatus));
         switch (reply.eStatus) {
         case CDdcCodec::EReplyStatus::Ok:
+            m_nReplyDelayMs = nReplyDelayMs;
             result.eStatus = EStatus::Ok;
             result.nValue = reply.nValue;
             result.nMax = reply.nMax;
             return result;
         case CDdcCodec::EReplyStatus::Unsupported:
-        case CDdcCodec::EReplyStatus::NullMessage:
+            // A real answer: the display knows the code and lacks it.
+            m_nReplyDelayMs = nReplyDelayMs;
             result.eStatus = EStatus::Unsupported;
             return result;
+        case CDdcCodec::EReplyStatus::NullMessage:
+            // Also what a display sends when its reply is not ready: only a lasting one means
+            // "unsupported".
+            result.eStatus = EStatus::Unsupported;
+            nReplyDelayMs = LongerReplyDelay(nReplyDelayMs);
+            continue;
         case CDdcCodec::EReplyStatus::AllZero:
         case CDdcCodec::EReplyStatus::BadChecksum:
+            nReplyDelayMs = LongerReplyDelay(nReplyDelayMs);
             continue;
         default:
             return result;
         }
     }
-    result.strWhy = QStringLiteral("gave up after %1 attempts, last: %2").arg(result.nAttempts).arg(result.strWhy);
+    GaveUp(result);
     return result;
 }
 
@@ -189,6 +222,6 @@ CDdcTransport::Result CDdcTransport::SetVcp(quint8 nCode, quint16 nValue)
         result.strWhy.clear();
         return result;
     }
-    result.strWhy = QStringLiteral("gave up after %1 attempts, last: %2").arg(result.nAttempts).arg(result.strWhy);
+    GaveUp(result);
     return result;
 }

@@ -9,7 +9,9 @@
 #include <memory>
 
 // Get and Set VCP Feature on one display: the messages, the pauses between them, and the retry
-// of transient failures. Not thread-safe: one worker thread owns it.
+// of transient failures. Displays differ in how long they need before a reply can be read: the
+// wait starts at nReplyDelayMs, grows while replies are not ready and keeps the length that gave
+// the last answer. Not thread-safe: one worker thread owns it.
 class CDdcTransport
 {
 public:
@@ -41,6 +43,8 @@ public:
     CI2cBus* Bus() const { return m_pBus.get(); }
     // The display's pause after the last message ends then.
     std::chrono::steady_clock::time_point NextMessageTime() const { return m_tpNextMessage; }
+    // How long the next read waits for its reply.
+    int ReplyDelayMs() const { return m_nReplyDelayMs; }
 
     static bool IsTransientError(int nError);
 
@@ -53,9 +57,14 @@ private:
     void MessageDone();
     void PauseBeforeRetry(int nAttempt);
     void AfterBusError(int nError);
+    bool MayRetry(int nError) const;
+    void GaveUp(Result& result);
+    int LongerReplyDelay(int nDelayMs) const;
     static void HintOnce(int nError, const QString& strDevice);
 
     std::unique_ptr<CI2cBus> m_pBus;
     DdcTimings m_timings;
     Clock::time_point m_tpNextMessage;
+    int m_nReplyDelayMs;
+    bool m_bSilent = false;     // the last transfer got no answer in any attempt: one attempt until one does
 };

@@ -13,6 +13,15 @@ QString Hex(int nCode)
                                                                                          QLatin1String("0x"));
 }
 
+QByteArray NullReply()
+{
+    QByteArray ba(CDdcCodec::GET_REPLY_SIZE, '\0');
+    ba[0] = char(CDdcCodec::DISPLAY_WRITE_ADDRESS);
+    ba[1] = char(0x80);
+    ba[2] = char(CDdcCodec::Checksum(CDdcCodec::HOST_ADDRESS, ba, 2));
+    return ba;
+}
+
 int DataSelector(int nCode)
 {
     if (nCode == 0xEF)
@@ -294,9 +303,7 @@ QByteArray CFakeDdcMonitor::ReplyLocked(int nCode) const
             ba[3] = 0x01;
             break;
         case EUnsupportedStyle::NullMessage:
-            ba[1] = char(0x80);
-            ba[2] = char(CDdcCodec::Checksum(CDdcCodec::HOST_ADDRESS, ba, 2));
-            return ba;
+            return NullReply();
         case EUnsupportedStyle::ZeroValues:
             ba[4] = char(nCode);
             break;
@@ -347,6 +354,9 @@ int CFakeDdcMonitor::Read(QByteArray& baBytes, int nSize, int nTimeoutMs)
         case EReplyFault::WrongCode:
             ba[4] = char(nCode + 1);
             ba[10] = char(CDdcCodec::Checksum(CDdcCodec::HOST_ADDRESS, ba, 10));
+            break;
+        case EReplyFault::NullMessage:
+            ba = NullReply();
             break;
         }
     }

@@ -27,6 +27,7 @@ public:
         BadChecksum,
         AllZero,
         WrongCode,
+        NullMessage,    // what some displays send when their reply is not ready
     };
     enum class EHang
     {
@@ -53,7 +54,8 @@ public:
     void Release();
     // Each bus transaction takes this long.
     void SetTransferMs(int nMs);
-    // Messages closer than this are counted as violations, and a reply read too early is garbage.
+    // Messages closer than this are counted as violations, and a reply read too early is garbage:
+    // the display's reply time.
     void SetRequiredDelays(int nReplyMs, int nGapMs);
 
     QStringList Log() const;
