@@ -11,17 +11,21 @@
 #   --list       print the faults and exit
 #   --table      print the table of the results so far and exit
 #   --check      check that every fault applies to this checkout and exit
+#   --first      run a fault's suites one at a time (in the order listed, fastest first) and
+#                stop at the first that catches it; the others show as not run
 #   ID...        run only these faults (default: all not yet recorded)
 #
 # Each fault is one perl substitution on one file; it must change the file, or the run stops.
 # A suite that fails, crashes or times out has caught the fault.
 set -euo pipefail
 
-top=$(cd "$(dirname "$0")/.." && pwd)
+# MUTANTS_TOP lets a copy of this script (safe to edit meanwhile) work on the checkout.
+top=${MUTANTS_TOP:-$(cd "$(dirname "$0")/.." && pwd)}
 ref=""
 tree=""
 work=""
 mode=run
+first=0
 ids=()
 while [ $# -gt 0 ]; do
     case $1 in
@@ -31,6 +35,7 @@ while [ $# -gt 0 ]; do
     --list) mode=list; shift ;;
     --table) mode=table; shift ;;
     --check) mode=check; shift ;;
+    --first) first=1; shift ;;
     -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
     *) ids+=("$1"); shift ;;
     esac
@@ -114,7 +119,7 @@ m fill-combo   ui/pages/SettingsPage.cpp 's/    const QSignalBlocker blocker\(pC
 m fill-check   ui/pages/SettingsPage.cpp 's/    const QSignalBlocker blocker\(pButton\);\n//' \
    "tst_standardpage tst_systempage" "button fill writes to the monitor"
 m none-writes  ui/pages/SettingsPage.cpp 's/(ValueForIndex\(nIndex\);\n)    if \(strValue.isNull\(\)\)\n        return false;\n(    CDDCUtil::GetInstance\(\)->SetVcp\(strCode)/$1$2/' \
-   "tst_standardpage tst_gamepage tst_graphicspage tst_systempage tst_pagepattern" "an empty box writes a value"
+   "tst_pagepattern tst_standardpage tst_gamepage tst_graphicspage tst_systempage" "an empty box writes a value"
 m elsewhere    ui/pages/SettingsPage.cpp 's/        m_bLoaded = false;\n        return;/        return;/' \
    "tst_pagepattern tst_standardpage tst_gamepage" "monitor change elsewhere leaves the page loaded"
 m std-ct-row   ui/pages/StandardModeWidget.cpp 's/"0x05", "0x0B"\}/"0x05", "0x0A"}/' \
@@ -146,7 +151,7 @@ m log-format   app/Logger.cpp 's/"\[%1\] \[%2\] %3\(\): %4"/"[%1] [%2] %3: %4"/'
 m log-level    app/Logger.cpp 's/QStringLiteral\("Warnning"\)/QStringLiteral("Warning ")/' \
    "tst_logger" "warning level word spelt differently"
 m log-mutex    app/Logger.cpp 's/(Logger::WriteLog\(.*?)    QMutexLocker locker\(&s_logMutex\);\n/$1/s' \
-   "tst_logger tst_concurrency" "log lines written without the mutex"
+   "tst_concurrency tst_logger" "log lines written without the mutex"
 m single-name  app/QSingleApplication.cpp 's/const QString strName = ORGANIZATION \+ APPLICATION;/const QString strName = APPLICATION;/' \
    "tst_singleinstance" "single-instance server under another name"
 m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.setIniCodec\("UTF-8"\);\n/$1/s' \
@@ -245,8 +250,13 @@ export CCACHE_BASEDIR=$src
 if [ ! -f "$build/CMakeCache.txt" ]; then
     echo "configuring $build" >&2
 fi
-nice -n 15 "$src/scripts/build.sh" "$build" -DZAVO_BUILD_TESTS=ON >"$work/build.log" 2>&1 \
-    || { echo "the unmutated tree does not build, see $work/build.log" >&2; exit 1; }
+# Configured only: each fault builds the suites it runs (and what they need).
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    launcher=()
+    command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAVO_BUILD_TESTS=ON "${launcher[@]}" \
+        >"$work/build.log" 2>&1 || { echo "cmake failed, see $work/build.log" >&2; exit 1; }
+fi
 
 touch "$results"
 selected=()
@@ -286,6 +296,19 @@ for i in "${selected[@]}"; do
         status=no-suite
     elif ! nice -n 15 cmake --build "$build" -j2 --target "${present[@]}" >"$log" 2>&1; then
         status=no-build
+    elif [ "$first" = 1 ]; then
+        for s in "${present[@]}"; do
+            if [ ${#by[@]} -gt 0 ]; then
+                missed+=("($s not run)")
+                continue
+            fi
+            (cd "$build" && nice -n 15 ctest -R "^$s\$" >>"$log" 2>&1) || true
+            if grep -qE "Test +#[0-9]+: $s \.+ +Passed" "$log"; then
+                missed+=("$s")
+            else
+                by+=("$s")
+            fi
+        done
     else
         regex="^($(IFS='|'; echo "${present[*]}"))\$"
         (cd "$build" && nice -n 15 ctest -R "$regex" -j2 >>"$log" 2>&1) || true
@@ -296,8 +319,8 @@ for i in "${selected[@]}"; do
                 by+=("$s")
             fi
         done
-        [ ${#by[@]} -eq 0 ] && status=missed
     fi
+    [ "$status" = caught ] && [ ${#by[@]} -eq 0 ] && status=missed
     cp "$pristine/$file" "$src/$file"
     printf '%s\t%s\t%s\t%s\n' "$id" "$status" "${by[*]:-}" "${missed[*]:-}" >>"$results"
     echo "   $status${by:+ by ${by[*]}}" >&2
