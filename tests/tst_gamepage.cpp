@@ -238,13 +238,9 @@ private slots:
         QTest::addColumn<QStringList>("events");
         QTest::newRow("over drive extreme") << "cmbOverDrive" << 4
                                             << QStringList{"SET 0 0xE9 5", "Sig_OverDriveChanged 4"};
-        QTest::newRow("owl whole") << "cmbOwl" << 1 << QStringList{"SET 0 0xD9 2"};
         QTest::newRow("gamma 2.6") << "cmbGamma" << 4 << QStringList{"SET 0 0x72 5", "Sig_GammaChanged 4"};
-        QTest::newRow("mprt strong") << "cmbMPRT" << 2
-                                     << QStringList{"SET 0 0xEE 2", "SET 0 0xEF 2", "Sig_MPRTChanged 2"};
         QTest::newRow("allm on") << "cmbALLM" << 1 << QStringList{"SET 0 0xF0 13", "SET 0 0xF2 1"};
         QTest::newRow("one click battle on") << "cmbOneClickBattle" << 1 << QStringList{"SET 0 0xEE 0", "SET 0 0xEF 1"};
-        QTest::newRow("gamut srgb") << "cmbGamutMode" << 0 << QStringList{"SET 0 0xE2 2", "Sig_GamutModeChanged 0"};
         QTest::newRow("hawkeye 2") << "cmbHawkeye" << 2 << QStringList{"SET 0 0xF0 19", "SET 0 0xF2 2"};
         QTest::newRow("refresh rate on") << "cmbDisplayRefreshRate" << 1 << QStringList{"SET 0 0xEC 1"};
         QTest::newRow("response time on") << "cmbDynamicResponseTime" << 1 << QStringList{"SET 0 0xEA 1"};
@@ -301,13 +297,9 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("label");
-        QTest::newRow("brightness") << QByteArray("Sig_BrightnessChanged") << 55 << "hsliderBrightness"
-                                    << "lblGSBrightnessValue";
         QTest::newRow("black level") << QByteArray("Sig_BlackLevelChanged") << 25 << "hsliderDarkEnhancement"
                                      << "lblGSDarkEhmValue";
-        QTest::newRow("mprt") << QByteArray("Sig_MPRTChanged") << 2 << "cmbMPRT" << "";
         QTest::newRow("over drive") << QByteArray("Sig_OverDriveChanged") << 3 << "cmbOverDrive" << "";
-        QTest::newRow("gamut") << QByteArray("Sig_GamutModeChanged") << 1 << "cmbGamutMode" << "";
         QTest::newRow("gamma") << QByteArray("Sig_GammaChanged") << 2 << "cmbGamma" << "";
     }
     void followsHub()

@@ -143,27 +143,22 @@ private slots:
         QCOMPARE(Find<QSlider>("vsliderHueRed")->value(), qMin(lutLabel.toInt(), 100));
     }
 
+    // The boxes the control manager's rules follow are checked, with the other pages, there.
     void comboWrites_data()
     {
         QTest::addColumn<QString>("combo");
         QTest::addColumn<int>("index");
         QTest::addColumn<QStringList>("events");
 
-        QTest::newRow("gamma 2.6") << "cmbGamma" << 4 << QStringList{"SET 0 0x72 5", "Sig_GammaChanged 4"};
         QTest::newRow("scenario ebook")
             << "cmbScenarioMode" << 3
             << QStringList{"RESET", "SET 0 0x22 2", "Sig_OfficeModeChanged 2",
                            "Sig_ModeTypeChanged Ebook(Black/White)"};
         QTest::newRow("rgb limited") << "cmbRGBRange" << 1 << QStringList{"SET 0 0xE5 3"};
         QTest::newRow("color type yuv") << "cmbColorType" << 2 << QStringList{"SET 0 0xD8 3"};
-        QTest::newRow("hdr standard") << "cmbHDR" << 1 << QStringList{"SET 0 0xEE 1", "SET 0 0xEF 6"};
-        QTest::newRow("dynamic contrast on") << "cmbDynamicContrast" << 1 << QStringList{"SET 0 0xEE 3", "SET 0 0xEF 1"};
         QTest::newRow("ice on") << "cmbICE" << 1 << QStringList{"SET 0 0xF0 14", "SET 0 0xF2 1"};
-        QTest::newRow("backlight high") << "cmbDynamicBacklight" << 3 << QStringList{"SET 0 0xF0 12", "SET 0 0xF2 3"};
         QTest::newRow("energy saving on") << "cmbEnergySavingMode" << 1 << QStringList{"SET 0 0xF0 18", "SET 0 0xF2 1"};
         QTest::newRow("proportional wide") << "cmbProportionalMode" << 1 << QStringList{"SET 0 0x24 3"};
-        QTest::newRow("gamut srgb") << "cmbGamutMode" << 0 << QStringList{"SET 0 0xE2 2", "Sig_GamutModeChanged 0"};
-        QTest::newRow("low blue light max") << "cmbLowBlueLight" << 4 << QStringList{"SET 0 0xE4 5"};
     }
     void comboWrites()
     {
