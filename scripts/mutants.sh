@@ -98,6 +98,8 @@ m cm-gamut-en  ui/frame/CtrlWidgetMana.cpp 's/SetEnabled\(\{m_pStdContrast\}, fa
    "tst_ctrlintegration tst_ctrlwidgetmana" "gamut rule leaves the standard contrast open"
 m cm-hdr-range ui/frame/CtrlWidgetMana.cpp 's/if \(index < 1 \|\| index > 3\)/if (index < 1 || index > 2)/' \
    "tst_ctrlintegration tst_ctrlwidgetmana" "HDR index 3 applies no rule"
+m cm-hdr-low   ui/frame/CtrlWidgetMana.cpp 's/if \(index < 1 \|\| index > 3\)/if (index < 2 || index > 3)/' \
+   "tst_ctrlintegration tst_ctrlwidgetmana" "HDR standard applies no rule"
 m cm-mprt-val  ui/frame/CtrlWidgetMana.cpp 's/SetValue\(BothBrightness\(\), 100\);\n    SetEnabled\(BothBrightness\(\), false\);/SetValue(BothBrightness(), 90);\n    SetEnabled(BothBrightness(), false);/' \
    "tst_ctrlintegration tst_ctrlwidgetmana" "MPRT rule sets brightness 90"
 m cm-dyncon    ui/frame/CtrlWidgetMana.cpp 's/if \(index != 1\)\n        return;\n    SetEnabled\(\{m_pScenarioMode\}, true\);/if (index != 2)\n        return;\n    SetEnabled({m_pScenarioMode}, true);/' \
