@@ -102,14 +102,6 @@ private slots:
             setSeen.insert(*entry.pValue);
         }
     }
-
-    // A sub-code means nothing without its selector: the tables share numbers.
-    void subCodeMeansNothingWithoutItsSelector()
-    {
-        QCOMPARE(EE_LIGHT_BRIGHTNESS, F0_ALLM);
-        QCOMPARE(VCP_BRIGHTNESS, EE_PIP_POSITION);
-        QCOMPARE(VCP_USER_GREEN, F0_SUB_18);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCatalogue)

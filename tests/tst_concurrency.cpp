@@ -8,6 +8,8 @@
 #include <QtConcurrent>
 #include <QtTest>
 
+#include <memory>
+
 namespace
 {
 struct WorkerResult
@@ -50,6 +52,20 @@ QString DataOf(const QString& strSelector)
 {
     return strSelector == VCP_EE_SELECT ? VCP_EE_DATA : VCP_F0_DATA;
 }
+
+// The echo of the line "first" dawdles; a line "second" echoed meanwhile is an overlap.
+QAtomicInt g_nInFirst(0);
+QAtomicInt g_nOverlaps(0);
+void DawdlingHandler(QtMsgType, const QMessageLogContext&, const QString& strMessage)
+{
+    if (strMessage.endsWith(QLatin1String("first"))) {
+        g_nInFirst.storeRelease(1);
+        QThread::msleep(300);
+        g_nInFirst.storeRelease(0);
+    } else if (strMessage.endsWith(QLatin1String("second"))) {
+        g_nOverlaps.fetchAndAddOrdered(g_nInFirst.loadAcquire());
+    }
+}
 }
 
 // Reads from pool threads, writes, monitor switches and re-detection from the GUI thread, all at
@@ -58,6 +74,20 @@ class TestConcurrency : public QObject
 {
     Q_OBJECT
 private slots:
+    void logLinesOfTwoThreadsNeverOverlap()
+    {
+        const QtMessageHandler previous = qInstallMessageHandler(DawdlingHandler);
+        std::unique_ptr<QThread> pFirst(QThread::create([] { LOG_WRITE(LOG_INFO, QStringLiteral("first")); }));
+        std::unique_ptr<QThread> pSecond(QThread::create([] { LOG_WRITE(LOG_INFO, QStringLiteral("second")); }));
+        pFirst->start();
+        QVERIFY(QTest::qWaitFor([] { return g_nInFirst.loadAcquire() == 1; }, 5000));
+        pSecond->start();
+        pFirst->wait();
+        pSecond->wait();
+        qInstallMessageHandler(previous);
+        QCOMPARE(g_nOverlaps.loadAcquire(), 0);
+    }
+
     void readsWritesAndDetectionTogether()
     {
         // Both monitors answer the workers' reads alike; the GUI thread writes other features of

@@ -1,4 +1,6 @@
+#include "app/ConfigSettings.h"
 #include "ddc/DDCUtil.h"
+#include "ddc/VcpCodes.h"
 #include "tests/support/WaitDialogProbe.h"
 #include "tests/support/TestSupport.h"
 #include "ui/frame/GlobalSignal.h"
@@ -82,9 +84,7 @@ private slots:
         QTest::newRow("light eco, disabled") << "cmbLightEco" << "0xF0/0x0F" << 1 << 1 << false;
         QTest::newRow("reading lamp") << "cmbReadingLamp" << "0xEE/0x05" << 1 << 1 << true;
         QTest::newRow("light perception, hidden") << "cmbLightPerception" << "0xF0/0x10" << 1 << 1 << true;
-        QTest::newRow("OSD Korean") << "cmbOSDLang" << "0xCC" << 7 << 2 << true;
         QTest::newRow("OSD French") << "cmbOSDLang" << "0xCC" << 3 << 6 << true;
-        QTest::newRow("OSD 0x01 has no row") << "cmbOSDLang" << "0xCC" << 1 << -1 << true;
         QTest::newRow("KVM outside table") << "cmbKVM" << "0xEE/0x08" << 3 << -1 << false;
     }
     void fillShowsLoadedValues()
@@ -156,7 +156,6 @@ private slots:
         QTest::newRow("sub signal HDMI1 skips 0x01") << "cmbSubSignal" << 1 << QStringList{"SET 0 0xEE 15", "SET 0 0xEF 2"};
         QTest::newRow("sub signal Type-C") << "cmbSubSignal" << 3 << QStringList{"SET 0 0xEE 15", "SET 0 0xEF 4"};
         QTest::newRow("emptied KVM writes nothing") << "cmbKVM" << -1 << QStringList{};
-        QTest::newRow("emptied OSD writes nothing") << "cmbOSDLang" << -1 << QStringList{};
     }
     void comboWrites()
     {
@@ -264,38 +263,6 @@ private slots:
         QCOMPARE(probe.Opened(), 2);
     }
 
-    void monitorChanged_data()
-    {
-        QTest::addColumn<int>("pageIndex");
-        QTest::addColumn<bool>("reloaded");
-        QTest::newRow("another page on show") << 0 << false;
-        QTest::newRow("about page on show") << 5 << false;
-        QTest::newRow("this page on show") << 3 << true;
-    }
-    void monitorChanged()
-    {
-        QFETCH(int, pageIndex);
-        QFETCH(bool, reloaded);
-        CWaitDialogProbe probe;
-        CSystemSettingWidget page;
-        QVERIFY(ShowAndLoad(page, probe));
-        TestSupport::Sim()->ClearTranscript();
-        CDDCUtil::GetInstance()->SetCurrentMonitor(1);
-
-        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(pageIndex);
-        QTest::qWait(300);
-        QCOMPARE(Transcript().contains("GET 1 0xCC 13"), reloaded);
-        QCOMPARE(probe.Opened(), reloaded ? 2 : 1);
-        QCOMPARE(page.IsLoaded(), reloaded);
-
-        if (!reloaded) {
-            // Stale: the next showing loads, from the monitor now current.
-            page.hide();
-            QVERIFY(ShowAndLoad(page, probe));
-            QVERIFY(Transcript().contains("GET 1 0xCC 13"));
-        }
-    }
-
     void noMonitorShowsDialogAndReadsNothing()
     {
         QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
@@ -311,6 +278,20 @@ private slots:
         QVERIFY2(probe.LastShownMs() >= 800 && probe.LastShownMs() < 2500, qPrintable(QString::number(probe.LastShownMs())));
         QCOMPARE(Transcript(), QStringList{});
         QCOMPARE(pKvm->currentIndex(), 2);
+    }
+
+    // Belongs with the settings: the file's bytes, as reading back through QSettings would hide
+    // a wrong codec.
+    void settingsFileIsUtf8()
+    {
+        const QString strPath = QCoreApplication::applicationDirPath() + CONFIG_FILE_NAME;
+        SetConfigValue(QStringLiteral("TEST"), QStringLiteral("NAME"), QStringLiteral("中文"));
+        QFile file(strPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray baBytes = file.readAll();
+        file.close();
+        QFile::remove(strPath);
+        QVERIFY2(baBytes.contains(QStringLiteral("NAME=中文").toUtf8()), baBytes.constData());
     }
 
     void refreshResetsThenReloads()

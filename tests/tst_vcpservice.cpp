@@ -169,20 +169,6 @@ private slots:
         QCOMPARE(TestSupport::Writes(), QStringList{QStringLiteral("SET %1 0x10 30").arg(expected)});
     }
 
-    void callersGetCopies()
-    {
-        QList<MonitorInfo> listMonitors;
-        CDDCUtil::GetInstance()->GetMonitorList(listMonitors);
-        QCOMPARE(listMonitors.size(), 2);
-        listMonitors[0].strMonitorName = QStringLiteral("changed");
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{}]})"));
-        QCOMPARE(listMonitors.size(), 2);
-        QList<MonitorInfo> listNow;
-        CDDCUtil::GetInstance()->GetMonitorList(listNow);
-        QCOMPARE(listNow.size(), 1);
-        QCOMPARE(listNow.at(0).strMonitorName, QStringLiteral("ZVO SIM1"));
-    }
-
     void refreshRateOfMonitor_data()
     {
         QTest::addColumn<int>("monitorId");
@@ -196,31 +182,6 @@ private slots:
         QFETCH(int, monitorId);
         QFETCH(int, hz);
         QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(monitorId), hz);
-    }
-
-    void catalogueTextsAreCanonical()
-    {
-        // The same code must be the same text wherever it is sent, compared or logged.
-        const QStringList listCodes = {
-            VCP_PROPORTIONAL_MODE, VCP_BRIGHTNESS, VCP_COLOR_TYPE, VCP_COLOR_TEMPERATURE, VCP_CONTRAST,
-            VCP_SCENARIO_MODE, VCP_FACTORY_RESET, VCP_ADAPTIVE_SYNC, VCP_GAME_CROSS, VCP_GAME_MODE, VCP_GAMMA,
-            VCP_GAMUT_MODE, VCP_HUE, VCP_HUE_BLUE, VCP_HUE_CYAN, VCP_HUE_GREEN, VCP_HUE_MAGENTA, VCP_HUE_RED,
-            VCP_HUE_YELLOW, VCP_INPUT_SOURCE, VCP_OSD_LANGUAGE, VCP_LOW_BLUE_LIGHT, VCP_OVERDRIVE,
-            VCP_DYNAMIC_RESPONSE_TIME, VCP_OWL, VCP_DISPLAY_REFRESH_RATE, VCP_RGB_RANGE, VCP_SATURATION,
-            VCP_SATURATION_BLUE, VCP_SATURATION_CYAN, VCP_SATURATION_GREEN, VCP_SATURATION_MAGENTA,
-            VCP_SATURATION_RED, VCP_SATURATION_YELLOW, VCP_SHARPNESS, VCP_SPEAKER_VOLUME,
-            EE_LIGHT_BRIGHTNESS, EE_LIGHT_COLOR, EE_LIGHT_EFFECT, EE_LIGHT_SWITCH, EE_DYNAMIC_CONTRAST,
-            EE_HDMI_VERSION, EE_HDR, EE_ONE_CLICK_BATTLE, EE_KVM, EE_MPRT, EE_PIP_PBP, EE_PIP_POSITION, EE_PIP_SIZE,
-            EE_READING_LAMP, EE_SUB_SIGNAL, EE_TYPEC_DSC,
-            F0_ALLM, F0_DARK_ENHANCEMENT, F0_GA_COLOR, F0_GA_HORIZONTAL, F0_GA_RANGE, F0_GA_VERTICAL, F0_SUB_18,
-            F0_SUB_1C, F0_HAWKEYE, F0_SUB_1B, F0_ICE, F0_SUB_04, F0_SUB_14, F0_LIGHT_PERCEPTION, F0_ENERGY_SAVING,
-            F0_SUB_1A, F0_SUB_05, F0_SUB_00, F0_SUB_01, F0_DYNAMIC_BACKLIGHT, F0_SUB_02, F0_LIGHT_ECO, F0_SUB_19,
-            F0_SUB_17, F0_SUB_15, F0_USB_MAINS, F0_USB_UPGRADE,
-            VCP_EE_SELECT, VCP_F0_SELECT, VCP_EE_DATA, VCP_F0_DATA, VCP_USER_BLUE, VCP_USER_GREEN, VCP_USER_RED};
-        QCOMPARE(listCodes.size(), 36 + 16 + 27 + 4 + 3);
-        const QRegularExpression reCode(QStringLiteral("^0x[0-9A-F]{2}$"));
-        for (const QString& strCode : listCodes)
-            QVERIFY2(reCode.match(strCode).hasMatch(), qPrintable(strCode));
     }
 
     void resetReachesPlugin()

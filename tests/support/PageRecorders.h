@@ -2,18 +2,13 @@
 
 #include "tests/support/TestSupport.h"
 #include "ui/frame/GlobalSignal.h"
-#include "ui/frame/WaitDlg.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QEvent>
-#include <QLabel>
-#include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 
 // Recorders for page tests: what a page sent to the monitor and announced on the hub, in the
-// order it happened, and which wait dialogs it showed. Header-only; include once per test.
+// order it happened, and how far a load has got. Header-only; include once per test.
 namespace PageRecorders
 {
 // Transcript lines interleaved with hub signals ("Sig_GammaChanged 4"). Start it after the
@@ -66,53 +61,6 @@ private:
     QObject m_context;
     QStringList m_listLines;
     int m_nSeen = 0;
-};
-
-// Counts the wait dialogs shown and collects their texts without the running "(n)" seconds.
-class CWaitDialogWatcher : public QObject
-{
-public:
-    CWaitDialogWatcher()
-    {
-        qApp->installEventFilter(this);
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
-        m_timer.start();
-    }
-    ~CWaitDialogWatcher() override { qApp->removeEventFilter(this); }
-
-    int Shown() const { return m_nShown; }
-    QStringList Texts() const { return m_listTexts; }
-
-protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::Show && qobject_cast<CWaitDlg*>(pWatched)) {
-            ++m_nShown;
-            m_strLast.clear();
-        }
-        return false;
-    }
-
-private:
-    void Poll()
-    {
-        auto* pDlg = qobject_cast<CWaitDlg*>(QApplication::activeModalWidget());
-        QLabel* pLabel = pDlg ? pDlg->findChild<QLabel*>(QStringLiteral("lbText")) : nullptr;
-        if (!pLabel)
-            return;
-        QString strText = pLabel->text();
-        strText.remove(QRegularExpression(QStringLiteral("\\(\\d+\\)$")));
-        if (strText == QLatin1String("TextLabel") || strText == m_strLast)
-            return;
-        m_strLast = strText;
-        m_listTexts.append(strText);
-    }
-
-    QTimer m_timer;
-    int m_nShown = 0;
-    QString m_strLast;
-    QStringList m_listTexts;
 };
 
 inline int CountReads()

@@ -3,14 +3,21 @@
 #include "ddc/DDCUtil.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QPluginLoader>
 #include <QSharedPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 namespace TestSupport
 {
@@ -50,6 +57,51 @@ QStringList Writes()
             listWrites.append(strLine);
     }
     return listWrites;
+}
+
+QByteArray MonitorJson(const QVariantMap& mapValues, const QStringList& listFailing, int nMonitors)
+{
+    QJsonArray monitors;
+    for (int i = 0; i < nMonitors; ++i)
+        monitors.append(QJsonObject{{"values", QJsonObject::fromVariantMap(mapValues)},
+                                    {"failing", QJsonArray::fromStringList(listFailing)}});
+    return QJsonDocument(QJsonObject{{"monitors", monitors}}).toJson(QJsonDocument::Compact);
+}
+
+qint64 MsBetween(const QString& strFirst, const QString& strSecond)
+{
+    const QStringList listLines = Transcript();
+    const QList<qint64> listTimes = Sim()->TranscriptTimes();
+    const int nFirst = listLines.indexOf(strFirst);
+    const int nSecond = nFirst < 0 ? -1 : listLines.indexOf(strSecond, nFirst + 1);
+    return nSecond < 0 ? -1 : (listTimes.value(nSecond) - listTimes.value(nFirst)) / 1000;
+}
+
+QString Mismatches(const QObject* pParent, const QString& strExpect)
+{
+    QStringList listWrong;
+    for (const QString& strItem : strExpect.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (strItem.startsWith(QLatin1Char('+')) || strItem.startsWith(QLatin1Char('-'))) {
+            if (Child<QWidget>(pParent, strItem.mid(1))->isEnabled() != strItem.startsWith(QLatin1Char('+')))
+                listWrong << strItem;
+            continue;
+        }
+        const QString strName = strItem.section(QLatin1Char('='), 0, 0);
+        const QString strWanted = strItem.section(QLatin1Char('='), 1);
+        QObject* pChild = Child<QObject>(pParent, strName);
+        QString strActual;
+        if (auto* pSlider = qobject_cast<QSlider*>(pChild))
+            strActual = QString::number(pSlider->value());
+        else if (auto* pBox = qobject_cast<QComboBox*>(pChild))
+            strActual = QString::number(pBox->currentIndex());
+        else if (auto* pLabel = qobject_cast<QLabel*>(pChild))
+            strActual = pLabel->text();
+        else if (auto* pButton = qobject_cast<QAbstractButton*>(pChild))
+            strActual = QString::number(pButton->isChecked() ? 1 : 0);
+        if (strActual != strWanted)
+            listWrong << QStringLiteral("%1=%2 (expected %3)").arg(strName, strActual, strWanted);
+    }
+    return listWrong.join(QLatin1String("; "));
 }
 
 bool WaitForTranscriptLine(const QString& strLine, int nTimeoutMs)

@@ -4,22 +4,26 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
 
-// Watches the wait dialogs of page loads from a short timer (which also runs inside a dialog's
-// own event loop): how many opened and closed, when, for how long, and with which text.
+// Watches the wait dialogs of page loads: how many opened and closed, when and for how long (from
+// their show and hide events, so that back-to-back dialogs count twice), and with which text
+// (from a short timer, which also runs inside a dialog's own event loop).
 class CWaitDialogProbe : public QObject
 {
 public:
     CWaitDialogProbe()
     {
         m_clock.start();
+        qApp->installEventFilter(this);
         connect(&m_poll, &QTimer::timeout, this, [this] { Poll(); });
         m_poll.start(10);
     }
+    ~CWaitDialogProbe() override { qApp->removeEventFilter(this); }
 
     int Opened() const { return m_nOpened; }
     int Closed() const { return m_nClosed; }
@@ -38,23 +42,30 @@ public:
         m_listTexts.clear();
     }
 
-private:
-    void Poll()
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
     {
-        auto* pDlg = qobject_cast<CWaitDlg*>(QApplication::activeModalWidget());
+        if (!qobject_cast<CWaitDlg*>(pWatched))
+            return false;
         const qint64 nNow = m_clock.elapsed();
-        if (pDlg && !m_bOpen) {
+        if (pEvent->type() == QEvent::Show && !m_bOpen) {
             m_bOpen = true;
             ++m_nOpened;
             m_nOpenedAtMs = nNow;
             if (m_nFirstOpenedMs < 0)
                 m_nFirstOpenedMs = nNow;
-        } else if (!pDlg && m_bOpen) {
+        } else if (pEvent->type() == QEvent::Hide && m_bOpen) {
             m_bOpen = false;
             ++m_nClosed;
             m_nLastShownMs = nNow - m_nOpenedAtMs;
         }
-        if (pDlg) {
+        return false;
+    }
+
+private:
+    void Poll()
+    {
+        if (auto* pDlg = qobject_cast<CWaitDlg*>(QApplication::activeModalWidget())) {
             if (auto* pLabel = pDlg->findChild<QLabel*>(QStringLiteral("lbText"))) {
                 QString strText = pLabel->text();
                 strText.remove(QRegularExpression(QStringLiteral("\\(\\d+\\)$")));
