@@ -4,12 +4,15 @@
 #include "ui/frame/GlobalSignal.h"
 #include "ui/frame/MessageBox.h"
 #include "ui/frame/TopTitleBarWidget.h"
+#include "ui/pages/LoadGate.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 namespace
 {
@@ -207,9 +210,13 @@ private slots:
         QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{"refreshHz":75}]})"));
         QElapsedTimer timer;
         timer.start();
+        auto pLoad = std::make_unique<CLoadGate::CHold>(); // a page load is running
         bar.ScheduleRedetect();
         bar.ScheduleRedetect(); // a burst of changes re-detects once
+        QTest::qWait(2000);
         QCOMPARE(pCombo->count(), 2);
+        QCOMPARE(spy.count(), 0);
+        pLoad.reset();
         QTRY_COMPARE(spy.count(), 1);
         QVERIFY2(timer.elapsed() >= 1400, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(spy.at(0).at(0).toInt(), 0);

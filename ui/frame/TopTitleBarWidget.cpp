@@ -5,6 +5,7 @@
 #include "ddc/DDCUtil.h"
 #include "ui/frame/GlobalSignal.h"
 #include "ui/frame/MessageBox.h"
+#include "ui/pages/LoadGate.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -238,6 +239,12 @@ void CTopTitleBarWidget::ScheduleRedetect()
 
 void CTopTitleBarWidget::Redetect()
 {
+    // A load running now reads the current monitor; swapping the list under it would mix two
+    // monitors' values. The re-detection waits for it instead.
+    if (CLoadGate::GetInstance()->IsHeld()) {
+        CLoadGate::GetInstance()->Defer(this, QByteArrayLiteral("redetect"), [this] { Redetect(); });
+        return;
+    }
     CDDCUtil::GetInstance()->Init();
     RefreshDeviceList();
     emit Sig_MonitorChanged(m_pCmbDeviceType->currentIndex());
