@@ -1,9 +1,12 @@
 #include "app/ConfigSettings.h"
+#include "app/SettingsLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // SystemConfig.ini beside the executable: this suite's own folder.
@@ -11,6 +14,7 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { RemoveFile(); }
     void cleanupTestCase() { RemoveFile(); }
 
@@ -84,24 +88,54 @@ private slots:
         QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0).toInt(), 1);
     }
 
-    void namesAreCaseSensitive_data()
+    // A program folder that cannot be written (told so: root may write anywhere): its file is read until the first write, which goes to the per-user copy with the
+    // folder's other settings; that copy then wins, and the folder's file stays as it was.
+    void unwritableFolderWritesPerUserCopy_data()
     {
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("group in lower case") << "language" << "LANGUAGE_TYPE";
-        QTest::newRow("key in lower case") << "LANGUAGE" << "language_type";
-        QTest::newRow("mixed case") << "Language" << "Language_Type";
+        QTest::addColumn<QByteArray>("folderFile");
+        QTest::addColumn<int>("calibrationAfterWrite");
+        QTest::newRow("folder holds a file")
+            << QByteArray("[SUB_PAGE_ENABLE]\nAUTO_COLOR_CALIB_PAGE=1\n[LANGUAGE]\nLANGUAGE_TYPE=1\n") << 1;
+        QTest::newRow("folder holds none") << QByteArray() << 0;
     }
-    void namesAreCaseSensitive()
+    void unwritableFolderWritesPerUserCopy()
     {
-#ifdef Q_OS_WIN
-        QSKIP("INI keys are case-insensitive on Windows");
+        QFETCH(QByteArray, folderFile);
+        QFETCH(int, calibrationAfterWrite);
+        QTemporaryDir program;
+        const QString strUserFile =
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/SystemConfig.ini";
+        QFile::remove(strUserFile);
+        if (!folderFile.isNull()) {
+            WriteFile(folderFile, program.filePath("SystemConfig.ini"));
+            QVERIFY(QFile::setPermissions(program.filePath("SystemConfig.ini"), QFile::ReadOwner));
+        }
+        SettingsLocation::SetCurrent(SettingsLocation(program.path(), false));
+        const int nBefore = GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0);
+        QVERIFY(!QFile::exists(strUserFile));
+        SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 1 - nBefore);
+        const int nAfter = GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0);
+        const int nCalibration = GetConfigInt("SUB_PAGE_ENABLE", "AUTO_COLOR_CALIB_PAGE", 0);
+        const bool bUserWritable = QFileInfo(strUserFile).permission(QFile::WriteOwner);
+        SettingsLocation::SetCurrent(SettingsLocation(QCoreApplication::applicationDirPath(), true));
+        QCOMPARE(nAfter, 1 - nBefore);
+        QCOMPARE(nCalibration, calibrationAfterWrite);
+        QVERIFY(bUserWritable);
+        QFile folder(program.filePath("SystemConfig.ini"));
+        QCOMPARE(folder.open(QIODevice::ReadOnly) ? folder.readAll() : QByteArray(), folderFile);
+        QVERIFY(!QFile::exists(FilePath()));
+    }
+
+    // It tries a file instead of trusting permission bits, which root ignores.
+    void writeProbeLeavesNothing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(SettingsLocation::CanCreateFilesIn(dir.path()));
+        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(!SettingsLocation::CanCreateFilesIn(dir.filePath("missing")));
+#ifdef Q_OS_LINUX
+        QVERIFY(!SettingsLocation::CanCreateFilesIn("/proc"));
 #endif
-        QFETCH(QString, group);
-        QFETCH(QString, key);
-        SetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 1);
-        QCOMPARE(GetConfigValue(group, key, 5).toInt(), 5);
-        QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 5).toInt(), 1);
     }
 
     void nonAsciiTextRoundTrips()
@@ -116,10 +150,10 @@ private:
     static void RemoveFile() { QFile::remove(FilePath()); }
     // Each file written gets a time stamp of its own: QSettings takes an unchanged size and time
     // (a rewrite within the file system's clock tick) for an unchanged file and reuses what it read.
-    static void WriteFile(const QByteArray& baContent)
+    static void WriteFile(const QByteArray& baContent, const QString& strPath = FilePath())
     {
         static int s_nWrites = 0;
-        QFile file(FilePath());
+        QFile file(strPath);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(baContent);
         file.flush();
