@@ -5,7 +5,7 @@
 # Needs root. Prints "N passed, N failed" and exits non-zero when anything failed.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-dir=${1:-$top/build}
+dir=$(cd "${1:-$top/build}" && pwd) || exit 1
 prefix=/opt/zavo-client
 passed=0
 failed=0
