@@ -25,7 +25,6 @@ private slots:
         QTest::addColumn<QVariant>("defaultValue");
         QTest::newRow("language type") << "LANGUAGE" << "LANGUAGE_TYPE" << QVariant(0);
         QTest::newRow("colour calibration page") << "SUB_PAGE_ENABLE" << "AUTO_COLOR_CALIB_PAGE" << QVariant(0);
-        QTest::newRow("text default") << "LANGUAGE" << "LANGUAGE_TYPE" << QVariant(QStringLiteral("x"));
     }
     void missingFileReadsDefaultAndCreatesNothing()
     {
@@ -123,7 +122,6 @@ private slots:
         QVERIFY(bUserWritable);
         QFile folder(program.filePath("SystemConfig.ini"));
         QCOMPARE(folder.open(QIODevice::ReadOnly) ? folder.readAll() : QByteArray(), folderFile);
-        QVERIFY(!QFile::exists(FilePath()));
     }
 
     // It tries a file instead of trusting permission bits, which root ignores.
@@ -132,7 +130,6 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(SettingsLocation::CanCreateFilesIn(dir.path()));
         QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
-        QVERIFY(!SettingsLocation::CanCreateFilesIn(dir.filePath("missing")));
 #ifdef Q_OS_LINUX
         QVERIFY(!SettingsLocation::CanCreateFilesIn("/proc"));
 #endif
