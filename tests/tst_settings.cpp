@@ -16,6 +16,7 @@ class TestSettings : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { RemoveFile(); }
+    void cleanup() { SettingsLocation::SetCurrent(SettingsLocation(QCoreApplication::applicationDirPath(), true)); }
     void cleanupTestCase() { RemoveFile(); }
 
     void missingFileReadsDefaultAndCreatesNothing_data()
@@ -87,12 +88,13 @@ private slots:
         QCOMPARE(GetConfigValue(QStringLiteral("LANGUAGE"), QStringLiteral("LANGUAGE_TYPE"), 0).toInt(), 1);
     }
 
-    // A program folder that cannot be written (told so: root may write anywhere): its file is read until the first write, which goes to the per-user copy with the
-    // folder's other settings; that copy then wins, and the folder's file stays as it was.
+    // A program folder that cannot be written (told so: root may write anywhere): its file is read
+    // until the first write, which goes to a per-user copy that starts with the folder's settings;
+    // that copy then wins, and the folder's file stays as it was.
     void unwritableFolderWritesPerUserCopy_data()
     {
         QTest::addColumn<QByteArray>("folderFile");
-        QTest::addColumn<int>("calibrationAfterWrite");
+        QTest::addColumn<int>("folderValue");
         QTest::newRow("folder holds a file")
             << QByteArray("[SUB_PAGE_ENABLE]\nAUTO_COLOR_CALIB_PAGE=1\n[LANGUAGE]\nLANGUAGE_TYPE=1\n") << 1;
         QTest::newRow("folder holds none") << QByteArray() << 0;
@@ -100,7 +102,7 @@ private slots:
     void unwritableFolderWritesPerUserCopy()
     {
         QFETCH(QByteArray, folderFile);
-        QFETCH(int, calibrationAfterWrite);
+        QFETCH(int, folderValue);
         QTemporaryDir program;
         const QString strUserFile =
             QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/SystemConfig.ini";
@@ -110,16 +112,12 @@ private slots:
             QVERIFY(QFile::setPermissions(program.filePath("SystemConfig.ini"), QFile::ReadOwner));
         }
         SettingsLocation::SetCurrent(SettingsLocation(program.path(), false));
-        const int nBefore = GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0);
+        QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0), folderValue);
         QVERIFY(!QFile::exists(strUserFile));
-        SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 1 - nBefore);
-        const int nAfter = GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0);
-        const int nCalibration = GetConfigInt("SUB_PAGE_ENABLE", "AUTO_COLOR_CALIB_PAGE", 0);
-        const bool bUserWritable = QFileInfo(strUserFile).permission(QFile::WriteOwner);
-        SettingsLocation::SetCurrent(SettingsLocation(QCoreApplication::applicationDirPath(), true));
-        QCOMPARE(nAfter, 1 - nBefore);
-        QCOMPARE(nCalibration, calibrationAfterWrite);
-        QVERIFY(bUserWritable);
+        SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 1 - folderValue);
+        QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0), 1 - folderValue);
+        QCOMPARE(GetConfigInt("SUB_PAGE_ENABLE", "AUTO_COLOR_CALIB_PAGE", 0), folderValue);
+        QVERIFY(QFileInfo(strUserFile).permission(QFile::WriteOwner));
         QFile folder(program.filePath("SystemConfig.ini"));
         QCOMPARE(folder.open(QIODevice::ReadOnly) ? folder.readAll() : QByteArray(), folderFile);
     }
