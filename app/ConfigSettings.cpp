@@ -1,23 +1,14 @@
 #include "app/ConfigSettings.h"
 
-#include "ddc/VcpCodes.h"
+#include "app/SettingsLocation.h"
 
-#include <QCoreApplication>
 #include <QSettings>
 
 #include <limits>
 
-namespace
-{
-QString ConfigFilePath()
-{
-    return QCoreApplication::applicationDirPath() + CONFIG_FILE_NAME;
-}
-}
-
 QVariant GetConfigValue(const QString& strGroup, const QString& strKey, const QVariant& defaultValue)
 {
-    QSettings settings(ConfigFilePath(), QSettings::IniFormat);
+    QSettings settings(SettingsLocation::Current().ConfigReadPath(), QSettings::IniFormat);
     settings.setIniCodec("UTF-8");
     return settings.value(strGroup + QLatin1Char('/') + strKey, defaultValue);
 }
@@ -33,7 +24,7 @@ int GetConfigInt(const QString& strGroup, const QString& strKey, int nDefault)
 
 void SetConfigValue(const QString& strGroup, const QString& strKey, const QVariant& value)
 {
-    QSettings settings(ConfigFilePath(), QSettings::IniFormat);
+    QSettings settings(SettingsLocation::Current().ConfigWritePath(), QSettings::IniFormat);
     settings.setIniCodec("UTF-8");
     settings.setValue(strGroup + QLatin1Char('/') + strKey, value);
 }

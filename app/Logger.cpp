@@ -1,5 +1,7 @@
 #include "app/Logger.h"
 
+#include "app/SettingsLocation.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
@@ -64,7 +66,7 @@ std::unique_ptr<Logger> Logger::CreateInFolder(const QString& strLogDir)
 }
 
 Logger::Logger(QObject* parent)
-    : Logger(QCoreApplication::applicationDirPath() + QStringLiteral("/logs/"), parent)
+    : Logger(SettingsLocation::Current().LogDir(), parent)
 {
 }
 

@@ -17,7 +17,7 @@ enum LogLevel
     LOG_DEBUG = 256,
 };
 
-// The daily running log beside the executable: logs/Log_<yyyy-MM-dd>.txt, one line per event,
+// The daily running log in the folder SettingsLocation chooses: logs/Log_<yyyy-MM-dd>.txt, one line per event,
 // flushed at once. Lines from several threads never interleave.
 class Logger : public QObject
 {
