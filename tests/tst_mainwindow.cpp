@@ -21,6 +21,12 @@
 #include <QSystemTrayIcon>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <qpa/qwindowsysteminterface.h>
+
+#include <windows.h>
+#endif
+
 namespace
 {
 const char* const MENU_BUTTONS[] = {"btnStandardMode",  "btnProfessionalGraphics", "btnProfessionalGame",
@@ -259,8 +265,13 @@ private slots:
     void displayChangeRecentresAndRedetects_data()
     {
         QTest::addColumn<int>("signal");
+#ifdef Q_OS_WIN
+        // Windows tells the top-level window, through the platform's native event.
+        QTest::newRow("WM_DISPLAYCHANGE") << 2;
+#else
         QTest::newRow("screen geometry changed") << 0;
         QTest::newRow("screen added") << 1;
+#endif
     }
     void displayChangeRecentresAndRedetects()
     {
@@ -276,10 +287,18 @@ private slots:
         Stack(window)->setCurrentIndex(2);
 
         QScreen* pScreen = QGuiApplication::primaryScreen();
-        if (signal == 0)
+        if (signal == 0) {
             emit pScreen->geometryChanged(pScreen->geometry());
-        else
+        } else if (signal == 1) {
             emit qApp->screenAdded(pScreen);
+        } else {
+#ifdef Q_OS_WIN
+            MSG msg = {};
+            msg.message = WM_DISPLAYCHANGE;
+            long nResult = 0;
+            QWindowSystemInterface::handleNativeEvent(window.windowHandle(), "windows_generic_MSG", &msg, &nResult);
+#endif
+        }
         QCOMPARE(window.geometry(), rcMoved);
         // The size is held up by the pages' minimum size on the small offscreen screen; the position tells.
         QTRY_COMPARE(window.geometry().topLeft(), CentredWindowGeometry().topLeft());

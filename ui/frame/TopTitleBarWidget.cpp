@@ -205,10 +205,17 @@ void CTopTitleBarWidget::paintEvent(QPaintEvent* event)
     m_pCmbDeviceType->move(static_cast<int>(r * DEVICE_X + x0), y);
     m_pCmbLanguage->move(static_cast<int>(r * LANGUAGE_X + x0), y);
 
+#ifdef Q_OS_WIN
+    // The window's own faces (the style sheet's list, Chinese included) at the bar's size:
+    // Arial may be missing (Wine has none), and what stands in for it need not hold Chinese.
+    QFont font = this->font();
+    font.setPointSize(10);
+#else
     QFont font(QStringLiteral("Arial"), 10);
     // Without a family list of its own the font would take the style sheet's list instead of
     // Arial's substitutes. Chinese mode names come from the system's font fallback.
     font.setFamilies({QStringLiteral("Arial")});
+#endif
     painter.setFont(font);
     painter.setPen(Qt::white);
     const int nBaseline = y + painter.fontMetrics().height() + 2;
