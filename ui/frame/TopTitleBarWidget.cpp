@@ -11,6 +11,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -218,7 +220,13 @@ void CTopTitleBarWidget::paintEvent(QPaintEvent* event)
 #endif
     painter.setFont(font);
     painter.setPen(Qt::white);
+#ifdef Q_OS_WIN
+    // Capitals centred where Arial's sit, 0.76 em below the row: line heights differ by face.
+    const int nBaseline =
+        y + qRound(2 + 0.76 * QFontInfo(font).pixelSize() + QFontMetricsF(painter.fontMetrics()).capHeight() / 2);
+#else
     const int nBaseline = y + painter.fontMetrics().height() + 2;
+#endif
     painter.drawText(static_cast<int>(r * MODE_TEXT_X + x0), nBaseline, m_strModeType);
     painter.drawText(static_cast<int>(r * RATE_TEXT_X + x0), nBaseline, m_strRefreshRate);
 }
