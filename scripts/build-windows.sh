@@ -28,8 +28,7 @@ fi
 
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
-    # Without CCACHE_BASEDIR: the suites find their data through the absolute source paths
-    # that __FILE__ keeps (QFINDTESTDATA).
+    # Without CCACHE_BASEDIR, as in build.sh: the suites need absolute paths in __FILE__.
     unset CCACHE_BASEDIR
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
