@@ -92,12 +92,6 @@ private slots:
         QCOMPARE(CFramelessWidget::HitTest(point, &w.window, w.window.Padding(), resizeEnable, w.pTitleBar), code);
     }
 
-    void hitTestWithoutTitleBar()
-    {
-        Window w;
-        QCOMPARE(CFramelessWidget::HitTest(QPoint(200, 30), &w.window, 8, false, nullptr), int(CFramelessWidget::HitNone));
-    }
-
     void controlKeysAreSwallowed_data()
     {
         QTest::addColumn<bool>("onTitleBar");
