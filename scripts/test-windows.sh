@@ -7,7 +7,7 @@
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(realpath -m "${1:-$top/build-windows}")
-"$top/scripts/install-deps.sh" xvfb || exit 1
+"$top/scripts/install-deps.sh" xvfb fonts-dejavu-core || exit 1
 if ! "$top/scripts/build-windows.sh" "$dir"; then
     echo "=== Windows build failed"
     exit 1
@@ -28,8 +28,8 @@ export ZAVO_WINE_MONITORS=2
 # No prompts for Wine's .NET and HTML engines, which nothing here uses.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Copies of the client in temporary folders find Qt and the mingw runtime as an installed Qt
-# would be found: through PATH.
-# Wine passes QT_* variables on only when named WINEQT_*.
+# would be found: through PATH and QT_PLUGIN_PATH. Wine passes QT_* variables on only when
+# they are named WINEQT_*.
 export WINEPATH="Z:${dir//\//\\}\\bin"
 export WINEQT_PLUGIN_PATH="Z:${dir//\//\\}\\qt5-mingw64\\plugins"
 
