@@ -16,6 +16,9 @@ namespace
 QMutex s_logMutex;
 const QString TIME_FORMAT = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 const int ALL_LEVELS = 0x1FF;
+// UTF-8 whatever the system's code page: a Windows one without Chinese would turn the Chinese
+// messages into question marks, and the file reads the same on every system.
+const char* const LOG_CODEC = "UTF-8";
 
 bool IsIdentifierChar(char c)
 {
@@ -87,6 +90,7 @@ Logger::Logger(const QString& strLogDir, QObject* parent)
     m_pFile->open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Text);
     if (!bExisted) {
         QTextStream stream(m_pFile);
+        stream.setCodec(LOG_CODEC);
         const QString strStars(78, QLatin1Char('*'));
         stream << strStars << Qt::endl;
         stream << "********************* Zavo Monitor Client Running Log **********************" << Qt::endl;
@@ -148,6 +152,7 @@ void Logger::WriteLog(int nLevel, const QString& strMsg, const char* szFunc)
     qInfo().noquote() << strLine;
     if (m_pFile) {
         QTextStream stream(m_pFile);
+        stream.setCodec(LOG_CODEC);
         stream << strLine << "\n";
         stream.flush();
         m_pFile->flush();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the client need on Debian 12, and only what is
-# missing. Works as root or as a user with sudo, without a terminal.
+# missing. Works as root or as a user with sudo, without a terminal. Further package names given
+# as arguments are installed the same way.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     qttools5-dev-tools     # lrelease, lupdate
     qttranslations5-l10n   # qtbase_zh_CN.qm, compiled into the client
     fonts-noto-cjk         # Chinese texts render in the window
+    "$@"
 )
 
 missing=()

@@ -9,10 +9,6 @@
 #include "ui/frame/WaitDlg.h"
 #include "ui/pages/AboutThisMachineWidget.h"
 #include "ui/pages/AutoColorCalibrateWidget.h"
-#include "ui/pages/ProfessionalGameWidget.h"
-#include "ui/pages/ProfessionalGraphicsWidget.h"
-#include "ui/pages/StandardModeWidget.h"
-#include "ui/pages/SystemSettingWidget.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -21,6 +17,12 @@
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
 #include <QtTest>
+
+#ifdef Q_OS_WIN
+#include <qpa/qwindowsysteminterface.h>
+
+#include <windows.h>
+#endif
 
 namespace
 {
@@ -72,7 +74,6 @@ private slots:
         QTest::addColumn<QRect>("window");
         QTest::newRow("1920x1080 at 65%") << QRect(0, 0, 1920, 1080) << 0.65 << QRect(336, 189, 1248, 702);
         QTest::newRow("1366x768 truncates") << QRect(0, 0, 1366, 768) << 0.65 << QRect(239, 134, 887, 499);
-        QTest::newRow("About at 20%") << QRect(0, 0, 1920, 1080) << 0.2 << QRect(768, 432, 384, 216);
         QTest::newRow("primary right of another") << QRect(1920, 0, 2560, 1440) << 0.65
                                                   << QRect(2368, 252, 1664, 936);
     }
@@ -88,22 +89,9 @@ private slots:
     {
         MainWindow window;
         QCOMPARE(window.geometry(), CentredWindowGeometry());
-        ResizeToScreenRatio(nullptr, 0.5, 0.5); // no widget: nothing to do, no crash
-    }
-
-    void pagesInStackOrder()
-    {
-        MainWindow window;
-        QStackedWidget* pStack = Stack(window);
-        QCOMPARE(pStack->count(), 6);
-        QVERIFY(qobject_cast<CStandardModeWidget*>(pStack->widget(0)));
-        QVERIFY(qobject_cast<CProfessionalGraphicsWidget*>(pStack->widget(1)));
-        QVERIFY(qobject_cast<CProfessionalGameWidget*>(pStack->widget(2)));
-        QVERIFY(qobject_cast<CSystemSettingWidget*>(pStack->widget(3)));
-        QVERIFY(qobject_cast<CAutoColorCalibrateWidget*>(pStack->widget(4)));
-        QVERIFY(qobject_cast<CAboutThisMachineWidget*>(pStack->widget(5)));
-        QCOMPARE(pStack->currentIndex(), 0);
+        QCOMPARE(Stack(window)->currentIndex(), 0);
         QVERIFY(Button(window, "btnStandardMode")->isChecked());
+        ResizeToScreenRatio(nullptr, 0.5, 0.5); // no widget: nothing to do, no crash
     }
 
     void menuButtonShowsItsPage_data()
@@ -269,8 +257,13 @@ private slots:
     void displayChangeRecentresAndRedetects_data()
     {
         QTest::addColumn<int>("signal");
+#ifdef Q_OS_WIN
+        // Windows tells the top-level window, through the platform's native event.
+        QTest::newRow("WM_DISPLAYCHANGE") << 2;
+#else
         QTest::newRow("screen geometry changed") << 0;
         QTest::newRow("screen added") << 1;
+#endif
     }
     void displayChangeRecentresAndRedetects()
     {
@@ -285,11 +278,19 @@ private slots:
         QSignalSpy spyHub(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_MonitorChanged);
         Stack(window)->setCurrentIndex(2);
 
+#ifdef Q_OS_WIN
+        Q_UNUSED(signal)
+        MSG msg = {};
+        msg.message = WM_DISPLAYCHANGE;
+        long nResult = 0;
+        QWindowSystemInterface::handleNativeEvent(window.windowHandle(), "windows_generic_MSG", &msg, &nResult);
+#else
         QScreen* pScreen = QGuiApplication::primaryScreen();
         if (signal == 0)
             emit pScreen->geometryChanged(pScreen->geometry());
         else
             emit qApp->screenAdded(pScreen);
+#endif
         QCOMPARE(window.geometry(), rcMoved);
         // The size is held up by the pages' minimum size on the small offscreen screen; the position tells.
         QTRY_COMPARE(window.geometry().topLeft(), CentredWindowGeometry().topLeft());

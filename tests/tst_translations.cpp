@@ -141,6 +141,9 @@ private slots:
     void tsFilesMatchSources()
     {
         QFETCH(QString, lang);
+#ifdef Q_OS_WIN
+        QSKIP("lupdate is a tool of the build machine; the Linux run checks the .ts files");
+#endif
         QVERIFY2(QFileInfo::exists(Lupdate()), qPrintable(Lupdate()));
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -189,7 +192,7 @@ private slots:
             const QString strPair = message.strContext + QLatin1String(" | ") + message.strSource;
             if (!message.strType.isEmpty() || message.strTranslation.isEmpty())
                 listMissing << strPair;
-            else if (translator.translate(qPrintable(message.strContext), qPrintable(message.strSource))
+            else if (translator.translate(message.strContext.toUtf8().constData(), message.strSource.toUtf8().constData())
                      != message.strTranslation)
                 listMissing << strPair + QLatin1String(" (not in the compiled file)");
         }

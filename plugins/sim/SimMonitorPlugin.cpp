@@ -323,9 +323,10 @@ bool CSimMonitorPlugin::LoadConfig(const QByteArray& baJson, QString* pError)
 
 void CSimMonitorPlugin::OpenTranscriptFile()
 {
-    // Each load starts a fresh transcript.
+    // Each load starts a fresh transcript. Binary: its lines end in LF on every system, as the
+    // tools and tests that read it expect.
     if (!m_transcriptFile.fileName().isEmpty()
-        && !m_transcriptFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        && !m_transcriptFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qWarning("Simulated monitor: cannot write the transcript %s", qPrintable(m_transcriptFile.fileName()));
 }
 

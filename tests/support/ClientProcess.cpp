@@ -90,6 +90,10 @@ QProcessEnvironment ClientEnvironment(const QString& strRuntimeDir, const QStrin
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+#ifdef Q_OS_WIN
+    // A window program without a console would send its messages to the debugger only.
+    env.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
+#endif
     const auto setOrRemove = [&env](const QString& strName, const QString& strValue) {
         if (strValue.isEmpty())
             env.remove(strName);

@@ -21,7 +21,11 @@ public:
     bool IsValid() const { return m_bValid; }
     // The folder as the client sees it (QCoreApplication::applicationDirPath()).
     QString Dir() const { return m_strDir; }
+#ifdef Q_OS_WIN
+    QString Executable() const { return m_strDir + QStringLiteral("/ZavoClient.exe"); }
+#else
     QString Executable() const { return m_strDir + QStringLiteral("/ZavoClient"); }
+#endif
     // The daily log files the client wrote (logs/Log_*.txt).
     QStringList LogFiles() const;
     // Lines of the single log file, read as UTF-8; empty when there is none.

@@ -1,5 +1,6 @@
 #include "ui/frame/FramelessWidget.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
@@ -27,9 +28,12 @@ CFramelessWidget::CFramelessWidget(QWidget* parent)
     // connects to windowHandle() right after construction.
     const WId nWinId = winId();
 #ifdef Q_OS_WIN
-    HWND hWnd = reinterpret_cast<HWND>(nWinId);
-    const LONG nStyle = ::GetWindowLongW(hWnd, GWL_STYLE);
-    ::SetWindowLongW(hWnd, GWL_STYLE, nStyle | FRAME_STYLE_BITS);
+    // Only the Windows platform's ids are window handles (not the offscreen platform's).
+    if (QGuiApplication::platformName() == QLatin1String("windows")) {
+        HWND hWnd = reinterpret_cast<HWND>(nWinId);
+        const LONG nStyle = ::GetWindowLongW(hWnd, GWL_STYLE);
+        ::SetWindowLongW(hWnd, GWL_STYLE, nStyle | FRAME_STYLE_BITS);
+    }
 #else
     Q_UNUSED(nWinId)
 #endif
@@ -177,7 +181,8 @@ bool CFramelessWidget::nativeEvent(const QByteArray& eventType, void* message, l
         const QPoint ptGlobal(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)));
         *result = 0;
         const int nCode = HitTest(mapFromGlobal(ptGlobal), this, m_nPadding, m_bResizeEnable, m_pTitleBar);
-        if (nCode == HitNone)
+        // The caption of a maximised window does not drag it (Windows would restore it).
+        if (nCode == HitNone || (nCode == HitCaption && !m_bMoveEnable))
             return false;
         *result = nCode;
         return true;

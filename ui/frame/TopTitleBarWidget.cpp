@@ -12,6 +12,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -212,13 +214,26 @@ void CTopTitleBarWidget::paintEvent(QPaintEvent* event)
     m_pCmbDeviceType->move(static_cast<int>(r * DEVICE_X + x0), y);
     m_pCmbLanguage->move(static_cast<int>(r * LANGUAGE_X + x0), y);
 
+#ifdef Q_OS_WIN
+    // The window's own faces (the style sheet's list, Chinese included) at the bar's size:
+    // Arial may be missing (Wine has none), and what stands in for it need not hold Chinese.
+    QFont font = this->font();
+    font.setPointSize(10);
+#else
     QFont font(QStringLiteral("Arial"), 10);
     // Without a family list of its own the font would take the style sheet's list instead of
     // Arial's substitutes. Chinese mode names come from the system's font fallback.
     font.setFamilies({QStringLiteral("Arial")});
+#endif
     painter.setFont(font);
     painter.setPen(Qt::white);
+#ifdef Q_OS_WIN
+    // Capitals centred where Arial's sit, 0.76 em below the row: line heights differ by face.
+    const int nBaseline =
+        y + qRound(2 + 0.76 * QFontInfo(font).pixelSize() + QFontMetricsF(painter.fontMetrics()).capHeight() / 2);
+#else
     const int nBaseline = y + painter.fontMetrics().height() + 2;
+#endif
     painter.drawText(static_cast<int>(r * MODE_TEXT_X + x0), nBaseline, m_strModeType);
     painter.drawText(static_cast<int>(r * RATE_TEXT_X + x0), nBaseline, m_strRefreshRate);
 }

@@ -1,0 +1,17 @@
+# cmake -DDEST=<dir> -DFILES=<list> -DQT_PLUGINS=<dir> -DPLUGINS=<list> -P: the work of
+# zavo_deploy_windows_runtime(), done only for files that are missing or older than their source.
+function(deploy source target)
+    if(NOT EXISTS ${target} OR ${source} IS_NEWER_THAN ${target})
+        get_filename_component(dir ${target} DIRECTORY)
+        file(MAKE_DIRECTORY ${dir})
+        file(REMOVE ${target})
+        file(CREATE_LINK ${source} ${target} COPY_ON_ERROR)
+    endif()
+endfunction()
+foreach(file IN LISTS FILES)
+    get_filename_component(name ${file} NAME)
+    deploy(${file} ${DEST}/${name})
+endforeach()
+foreach(plugin IN LISTS PLUGINS)
+    deploy(${QT_PLUGINS}/${plugin} ${DEST}/${plugin})
+endforeach()
