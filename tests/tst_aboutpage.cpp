@@ -9,20 +9,13 @@
 #include <QPushButton>
 #include <QtTest>
 
+using TestSupport::Child;
 using TestSupport::Transcript;
 
 namespace
 {
 const int LOAD_TIMEOUT_MS = 5000;
 
-template <class T>
-T* Child(QWidget& page, const char* szName)
-{
-    T* pChild = page.findChild<T*>(QString::fromLatin1(szName));
-    if (!pChild)
-        qFatal("no child %s", szName);
-    return pChild;
-}
 
 QString MonitorName(int nMonitorId)
 {
@@ -64,29 +57,6 @@ private slots:
         CDDCUtil::GetInstance()->SetCurrentMonitor(0);
     }
 
-    void firstShowShowsVersionAndMonitor()
-    {
-        CWaitDialogProbe probe;
-        CAboutThisMachineWidget page;
-        auto* pVersion = Child<QLabel>(page, "lblSystemVersion");
-        auto* pType = Child<QLabel>(page, "lblCurrentType");
-        page.show();
-        QVERIFY(WaitForLoad(probe, 0));
-        QCOMPARE(probe.Texts(), QStringList{"Load Data..."});
-        QVERIFY2(probe.LastShownMs() >= 800, qPrintable(QString::number(probe.LastShownMs())));
-        QCOMPARE(pVersion->text(), QStringLiteral("V1.0.1.26_Dev"));
-        QVERIFY(!MonitorName(0).isEmpty());
-        QCOMPARE(pType->text(), MonitorName(0));
-        // Nothing is read from the monitor.
-        QCOMPARE(Transcript(), QStringList{});
-
-        // Loaded: showing again does nothing.
-        page.hide();
-        page.show();
-        QTest::qWait(300);
-        QCOMPARE(probe.Opened(), 1);
-    }
-
     void refreshResetsThenShowsCurrentMonitor()
     {
         CWaitDialogProbe probe;
@@ -107,43 +77,12 @@ private slots:
             QVERIFY2(!Child<QWidget>(page, szName)->isVisible(), szName);
     }
 
-    void monitorChanged_data()
-    {
-        QTest::addColumn<int>("pageIndex");
-        QTest::addColumn<bool>("reloaded");
-        QTest::newRow("system page on show") << 3 << false;
-        QTest::newRow("this page on show") << 5 << true;
-    }
-    void monitorChanged()
-    {
-        QFETCH(int, pageIndex);
-        QFETCH(bool, reloaded);
-        CWaitDialogProbe probe;
-        CAboutThisMachineWidget page;
-        auto* pType = Child<QLabel>(page, "lblCurrentType");
-        page.show();
-        QVERIFY(WaitForLoad(probe, 0));
-        CDDCUtil::GetInstance()->SetCurrentMonitor(1);
-
-        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(pageIndex);
-        QTest::qWait(300);
-        QCOMPARE(pType->text(), reloaded ? MonitorName(1) : MonitorName(0));
-        QCOMPARE(page.IsLoaded(), reloaded);
-        QCOMPARE(Transcript(), QStringList{});
-
-        if (!reloaded) {
-            page.hide();
-            page.show();
-            QVERIFY(WaitForLoad(probe, 1));
-            QCOMPARE(pType->text(), MonitorName(1));
-        }
-    }
-
     // The version shows in every case; the name is the current monitor's, shown as text.
     void loadShowsVersionAndCurrentName_data()
     {
         QTest::addColumn<QByteArray>("sim");
         QTest::addColumn<QString>("name");
+        QTest::newRow("two monitors") << QByteArray() << QString();
         QTest::newRow("no monitor") << QByteArray(R"({"monitors":[]})") << QString();
         QTest::newRow("markup in the name")
             << QByteArray(R"({"monitors":[{"edid":")" + NamedEdid("<b>X\n").toHex() + R"("}]})") << "<b>X";
@@ -152,7 +91,7 @@ private slots:
     {
         QFETCH(QByteArray, sim);
         QFETCH(QString, name);
-        QVERIFY(TestSupport::UseSimConfig(sim));
+        QVERIFY(sim.isNull() ? TestSupport::UseDefaultSim() : TestSupport::UseSimConfig(sim));
         CWaitDialogProbe probe;
         CAboutThisMachineWidget page;
         auto* pType = Child<QLabel>(page, "lblCurrentType");

@@ -385,26 +385,6 @@ private slots:
         QCOMPARE(CtrlWidgetMana::GetInstance()->GetCurrGameMode(), value);
         QVERIFY(TestSupport::Transcript().isEmpty());
     }
-
-    void refreshResetsAndReloads()
-    {
-        QVERIFY(ShowAndLoad());
-        TestSupport::Sim()->ClearTranscript();
-        Find<QPushButton>("btnRefreshGameSet")->click();
-        QCOMPARE(TestSupport::Transcript().value(0), QStringLiteral("RESET"));
-        QCOMPARE(PageRecorders::CountReads(), GAME_READS);
-    }
-
-    void noMonitorShowsTheDialogAndReadsNothing()
-    {
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
-        CWaitDialogProbe watcher;
-        m_pPage->show();
-        QTRY_COMPARE_WITH_TIMEOUT(watcher.Opened(), 1, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 5000);
-        QCOMPARE(watcher.Texts(), QStringList{"Load Data..."});
-        QVERIFY(TestSupport::Transcript().isEmpty());
-    }
 };
 
 QTEST_MAIN(TestGamePage)

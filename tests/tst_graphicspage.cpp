@@ -239,39 +239,6 @@ private slots:
         QCOMPARE(Find<QComboBox>("cmbGamutMode")->currentText(), QStringLiteral("DCI-P3"));
         QVERIFY(TestSupport::Transcript().isEmpty());
     }
-
-    void refreshResetsAndReloads()
-    {
-        QVERIFY(ShowAndLoad());
-        TestSupport::Sim()->ClearTranscript();
-        CWaitDialogProbe watcher;
-        Find<QPushButton>("btnRefreshGraphics")->click();
-        QCOMPARE(watcher.Opened(), 2);
-        const QStringList listTranscript = TestSupport::Transcript();
-        QVERIFY(!listTranscript.isEmpty());
-        QCOMPARE(listTranscript.first(), QStringLiteral("RESET"));
-        QCOMPARE(PageRecorders::CountReads(), 24);
-    }
-
-    void monitorChangeOnShowReloads()
-    {
-        QVERIFY(ShowAndLoad());
-        TestSupport::Sim()->ClearTranscript();
-        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(1);
-        QVERIFY(TestSupport::Transcript().isEmpty()); // it waits a moment first
-        QVERIFY(PageRecorders::WaitForLoad(24));
-        QCOMPARE(PageRecorders::CountReads(), 24);
-    }
-
-    void noMonitorLoadsNothing()
-    {
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
-        CWaitDialogProbe watcher;
-        m_pPage->show();
-        QTest::qWait(500);
-        QCOMPARE(watcher.Opened(), 0);
-        QVERIFY(TestSupport::Transcript().isEmpty());
-    }
 };
 
 QTEST_MAIN(TestGraphicsPage)

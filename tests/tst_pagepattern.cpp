@@ -1,10 +1,16 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/VcpCodes.h"
+#include "tests/support/PageRecorders.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WaitDialogProbe.h"
 #include "ui/frame/GlobalSignal.h"
 #include "ui/frame/WaitDlg.h"
+#include "ui/pages/AboutThisMachineWidget.h"
+#include "ui/pages/ProfessionalGameWidget.h"
+#include "ui/pages/ProfessionalGraphicsWidget.h"
 #include "ui/pages/SettingsPage.h"
 #include "ui/pages/StandardModeWidget.h"
+#include "ui/pages/SystemSettingWidget.h"
 #include "ui/pages/ValueTable.h"
 
 #include <QtTest>
@@ -12,6 +18,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -21,6 +28,16 @@ namespace
 {
 const int TINY_PAGE_INDEX = 4;
 const CValueTable OVER_DRIVE = CValueTable::Sequential(1, 5);
+
+std::unique_ptr<CSettingsPage> MakePage(int nIndex)
+{
+    switch (nIndex) {
+    case 1: return std::make_unique<CProfessionalGraphicsWidget>();
+    case 2: return std::make_unique<CProfessionalGameWidget>();
+    case 3: return std::make_unique<CSystemSettingWidget>();
+    default: return std::make_unique<CAboutThisMachineWidget>();
+    }
+}
 
 // The smallest page there is: one slider with its label and one combo box, loaded at first show.
 class CTinyPage : public CSettingsPage
@@ -274,6 +291,66 @@ private slots:
         const QStringList listTranscript = TestSupport::Transcript();
         QCOMPARE(listTranscript.mid(listTranscript.size() / 2), listTranscript.mid(0, listTranscript.size() / 2));
         QCOMPARE(nMostOpen, 1);
+    }
+
+    // Each real page's own part of the pattern: its index for monitor changes, its refresh
+    // button (a reset, then the full load) and its first show without a monitor.
+    void realPages_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("refresh");
+        QTest::addColumn<int>("reads");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("noMonitorDialogs");
+        QTest::newRow("graphics") << 1 << "btnRefreshGraphics" << 24
+                                  << QStringList{"Load Graphics Mode Data...", "Load 3D Lut Data..."} << 0;
+        QTest::newRow("game") << 2 << "btnRefreshGameSet" << 19 << QStringList{"Load Data..."} << 1;
+        QTest::newRow("system") << 3 << "btnRefreshSysSetting" << 12 << QStringList{"Load Data..."} << 1;
+        QTest::newRow("about") << 5 << "btnRefresh" << 0 << QStringList{"Refresh Data..."} << 1;
+    }
+    void realPages()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, refresh);
+        QFETCH(int, reads);
+        QFETCH(QStringList, texts);
+        QFETCH(int, noMonitorDialogs);
+        QVERIFY(TestSupport::UseDefaultSim());
+        CDDCUtil::GetInstance()->SetCurrentMonitor(0);
+        CWaitDialogProbe probe;
+        auto pPage = MakePage(index);
+        auto loaded = [&](int nDialogs, int nReads) {
+            return QTest::qWaitFor([&] { return probe.Opened() >= nDialogs && probe.Closed() == probe.Opened()
+                                                && PageRecorders::CountReads() >= nReads; }, 20000);
+        };
+        pPage->show();
+        QVERIFY(loaded(texts.size(), reads));
+
+        // Its own monitor change reloads it; another page's unloads it.
+        TestSupport::Sim()->ClearTranscript();
+        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(index);
+        QVERIFY(loaded(2 * texts.size(), reads));
+        QCOMPARE(PageRecorders::CountReads(), reads);
+        emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(0);
+        QVERIFY(!pPage->IsLoaded());
+
+        TestSupport::Sim()->ClearTranscript();
+        probe.Restart();
+        TestSupport::Child<QPushButton>(pPage.get(), refresh)->click();
+        QVERIFY(loaded(texts.size(), reads));
+        QCOMPARE(TestSupport::Transcript().value(0), QStringLiteral("RESET"));
+        QCOMPARE(PageRecorders::CountReads(), reads);
+        QCOMPARE(probe.Texts(), texts);
+
+        pPage.reset();
+        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
+        probe.Restart();
+        pPage = MakePage(index);
+        pPage->show();
+        QTest::qWait(500);
+        QVERIFY(loaded(noMonitorDialogs, 0));
+        QCOMPARE(probe.Opened(), noMonitorDialogs);
+        QCOMPARE(TestSupport::Transcript(), QStringList{});
     }
 
     void valueTables_data()

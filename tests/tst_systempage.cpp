@@ -11,19 +11,20 @@
 #include <QPushButton>
 #include <QtTest>
 
+using TestSupport::Child;
 using TestSupport::Transcript;
 
 namespace
 {
 // Every load value differs from the factory state, so a fill from the wrong code shows.
 const QByteArray LOAD_VALUES = R"({"monitors":[{"values":{
-    "0xEE/0x07":1, "0xEE/0x08":2, "0xEE/0x09":1, "0xCC":6, "0xF0/0x07":1, "0xEE/0x05":1,
+    "0xEE/0x07":1, "0xEE/0x08":2, "0xEE/0x09":1, "0xCC":3, "0xF0/0x07":1, "0xEE/0x05":1,
     "0xF0/0x06":1, "0xF0/0x0F":1, "0xF0/0x10":1, "0x60":17, "0xF0/0x01":3, "0xF0/0x00":4}}, {}]})";
 
 // The twelve reads of one load from monitor 0 with LOAD_VALUES, selector writes included.
 const QStringList LOAD_TRANSCRIPT{
     "SET 0 0xEE 7",  "GET 0 0xEF 1", "SET 0 0xEE 8",  "GET 0 0xEF 2", "SET 0 0xEE 9",  "GET 0 0xEF 1",
-    "GET 0 0xCC 6",  "SET 0 0xF0 7", "GET 0 0xF2 1",  "SET 0 0xEE 5", "GET 0 0xEF 1",  "SET 0 0xF0 6",
+    "GET 0 0xCC 3",  "SET 0 0xF0 7", "GET 0 0xF2 1",  "SET 0 0xEE 5", "GET 0 0xEF 1",  "SET 0 0xF0 6",
     "GET 0 0xF2 1",  "SET 0 0xF0 15", "GET 0 0xF2 1", "SET 0 0xF0 16", "GET 0 0xF2 1", "GET 0 0x60 17",
     "SET 0 0xF0 1",  "GET 0 0xF2 3", "SET 0 0xF0 0",  "GET 0 0xF2 4"};
 
@@ -32,15 +33,6 @@ const int LOAD_TIMEOUT_MS = 5000;
 QByteArray Config(const QByteArray& baValues)
 {
     return QByteArrayLiteral(R"({"monitors":[{"values":)") + baValues + QByteArrayLiteral("}, {}]}");
-}
-
-template <class T>
-T* Child(QWidget& page, const char* szName)
-{
-    T* pChild = page.findChild<T*>(QString::fromLatin1(szName));
-    if (!pChild)
-        qFatal("no child %s", szName);
-    return pChild;
 }
 }
 
@@ -62,7 +54,8 @@ private:
 private slots:
     void init() { QVERIFY(TestSupport::UseDefaultSim()); }
 
-    void loadReadsTwelveValuesInOrder()
+    // The exact traffic: the fills write nothing.
+    void loadReadsTwelveValuesInOrderAndFillsThem()
     {
         QVERIFY(TestSupport::UseSimConfig(LOAD_VALUES));
         CWaitDialogProbe probe;
@@ -70,45 +63,9 @@ private slots:
         QVERIFY(ShowAndLoad(page, probe));
         QCOMPARE(Transcript(), LOAD_TRANSCRIPT);
         QCOMPARE(probe.Texts(), QStringList{"Load Data..."});
-    }
-
-    void fillShowsLoadedValues_data()
-    {
-        QTest::addColumn<QString>("combo");
-        QTest::addColumn<QString>("feature");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("HDMI version, disabled") << "cmbHDMIVersion" << "0xEE/0x07" << 0 << 0 << false;
-        QTest::newRow("KVM, disabled") << "cmbKVM" << "0xEE/0x08" << 2 << 2 << false;
-        QTest::newRow("light eco, disabled") << "cmbLightEco" << "0xF0/0x0F" << 1 << 1 << false;
-        QTest::newRow("reading lamp") << "cmbReadingLamp" << "0xEE/0x05" << 1 << 1 << true;
-        QTest::newRow("light perception, hidden") << "cmbLightPerception" << "0xF0/0x10" << 1 << 1 << true;
-        QTest::newRow("OSD French") << "cmbOSDLang" << "0xCC" << 3 << 6 << true;
-        QTest::newRow("KVM outside table") << "cmbKVM" << "0xEE/0x08" << 3 << -1 << false;
-    }
-    void fillShowsLoadedValues()
-    {
-        QFETCH(QString, combo);
-        QFETCH(QString, feature);
-        QFETCH(int, value);
-        QFETCH(int, index);
-        QFETCH(bool, enabled);
-        QVERIFY(TestSupport::UseSimConfig(Config(QStringLiteral(R"({"%1": %2})").arg(feature).arg(value).toLatin1())));
-        CWaitDialogProbe probe;
-        CSystemSettingWidget page;
-        auto* pCombo = Child<QComboBox>(page, combo.toLatin1().constData());
-        {
-            // Something other than what the load must show.
-            const QSignalBlocker blocker(pCombo);
-            pCombo->setCurrentIndex(index == 0 ? 1 : 0);
-        }
-        QVERIFY(ShowAndLoad(page, probe));
-        QCOMPARE(pCombo->currentIndex(), index);
-        QCOMPARE(pCombo->isEnabled(), enabled);
-        // The fill wrote nothing: the only writes are the reads' own selector writes.
-        for (const QString& strWrite : TestSupport::Writes())
-            QVERIFY2(strWrite.contains(QLatin1String(" 0xEE ")) || strWrite.contains(QLatin1String(" 0xF0 ")), qPrintable(strWrite));
+        QVERIFY_CONTROLS(&page, "cmbHDMIVersion=1 cmbKVM=2 cmbTypeCDsc=1 cmbOSDLang=6 cmbUSBUpgrade=1 "
+                                "cmbReadingLamp=1 cmbUSBMains=1 cmbLightEco=1 cmbLightPerception=1 "
+                                "-cmbHDMIVersion -cmbKVM -cmbLightEco +cmbReadingLamp +cmbLightPerception");
     }
 
     void failedReadsShowFirstItemOrNothing()
@@ -252,7 +209,7 @@ private slots:
         QCOMPARE(probe.Opened(), 1);
         QVERIFY2(probe.FirstOpenedMs() >= 1400 && probe.FirstOpenedMs() < 4000, qPrintable(QString::number(probe.FirstOpenedMs())));
         QCOMPARE(probe.Texts(), QStringList{"Load Data..."});
-        QCOMPARE(pOsd->currentIndex(), 5);
+        QCOMPARE(pOsd->currentIndex(), 6);
         QVERIFY(page.IsLoaded());
         QVERIFY(!other.IsLoaded());
 
@@ -261,23 +218,6 @@ private slots:
         TestSupport::Sim()->ClearTranscript();
         QVERIFY(ShowAndLoad(other, probe));
         QCOMPARE(probe.Opened(), 2);
-    }
-
-    void noMonitorShowsDialogAndReadsNothing()
-    {
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
-        CWaitDialogProbe probe;
-        CSystemSettingWidget page;
-        auto* pKvm = Child<QComboBox>(page, "cmbKVM");
-        {
-            const QSignalBlocker blocker(pKvm);
-            pKvm->setCurrentIndex(2);
-        }
-        QVERIFY(ShowAndLoad(page, probe));
-        QCOMPARE(probe.Opened(), 1);
-        QVERIFY2(probe.LastShownMs() >= 800 && probe.LastShownMs() < 2500, qPrintable(QString::number(probe.LastShownMs())));
-        QCOMPARE(Transcript(), QStringList{});
-        QCOMPARE(pKvm->currentIndex(), 2);
     }
 
     // Belongs with the settings: the file's bytes, as reading back through QSettings would hide
@@ -292,18 +232,6 @@ private slots:
         file.close();
         QFile::remove(strPath);
         QVERIFY2(baBytes.contains(QStringLiteral("NAME=中文").toUtf8()), baBytes.constData());
-    }
-
-    void refreshResetsThenReloads()
-    {
-        QVERIFY(TestSupport::UseSimConfig(LOAD_VALUES));
-        CWaitDialogProbe probe;
-        CSystemSettingWidget page;
-        QVERIFY(ShowAndLoad(page, probe));
-        TestSupport::Sim()->ClearTranscript();
-        QTest::mouseClick(Child<QPushButton>(page, "btnRefreshSysSetting"), Qt::LeftButton);
-        QCOMPARE(Transcript(), QStringList{"RESET"} + LOAD_TRANSCRIPT);
-        QCOMPARE(probe.Opened(), 2);
     }
 };
 

@@ -44,6 +44,11 @@ T* Child(const QObject* pParent, const QString& strName)
         qFatal("no child %s", qPrintable(strName));
     return pChild;
 }
+template <class T>
+T* Child(const QObject& parent, const QString& strName)
+{
+    return Child<T>(&parent, strName);
+}
 
 // Checks the controls below pParent against "name=value" items (a slider's value, a box's
 // index, a label's text, a button's checked state as 0 or 1) and "+name" or "-name" (enabled
