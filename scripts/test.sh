@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite twice: as built normally and
-# with AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero when anything failed.
+# Installs what is missing, builds, and runs the whole test suite: on Linux twice, as built
+# normally and with AddressSanitizer and UndefinedBehaviorSanitizer; then the Debian package's
+# install test on the plain build; then the Windows cross build's suites under Wine. Every part
+# runs; exits non-zero when anything failed.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" || exit 1
@@ -40,6 +42,11 @@ suite build -DZAVO_SANITIZE=OFF
 suite build-asan -DZAVO_SANITIZE=ON
 
 echo
-# Both builds together, one count per test run.
-echo "total: $passed passed, $failed failed"
+# Both Linux builds together, one count per test run.
+echo "linux: $passed passed, $failed failed"
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+"${sudo[@]}" bash "$top/scripts/test-package.sh" "$top/build" || status=1
+bash "$top/scripts/test-windows.sh" "$top/build-windows" || status=1
 exit $status
