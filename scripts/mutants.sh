@@ -48,8 +48,12 @@ m() { M_ID+=("$1"); M_FILE+=("$2"); M_SUB+=("$3"); M_SUITES+=("$4"); M_DESC+=("$
 # EDID name and detection
 m edid-slot    ddc/DDCUtil.cpp 's/\{54, 72, 90, 108\}/{56, 72, 90, 108}/' \
    "tst_edid tst_detection" "EDID descriptor slot offset by two"
-m edid-lf      ddc/DDCUtil.cpp 's/if \(nLineFeed >= 0\)/if (nLineFeed < -1)/' \
+m edid-lf      ddc/DDCUtil.cpp 's/nByte == \x27\\n\x27 \|\| //' \
    "tst_edid tst_detection" "EDID name not cut at the line feed"
+m edid-nul     ddc/DDCUtil.cpp 's/ \|\| nByte == 0\)/)/' \
+   "tst_edid" "EDID name not cut at a NUL"
+m edid-ctl     ddc/DDCUtil.cpp 's/nByte >= 0x20 && nByte != 0x7F/true/' \
+   "tst_edid" "control bytes kept in the EDID name"
 m edid-tag     ddc/DDCUtil.cpp 's/EDID_NAME_TAG = 0xFC/EDID_NAME_TAG = 0xFD/' \
    "tst_edid tst_detection" "EDID name tag 0xFD instead of 0xFC"
 m edid-len     ddc/DDCUtil.cpp 's/EDID_NAME_LENGTH = 13/EDID_NAME_LENGTH = 12/' \
