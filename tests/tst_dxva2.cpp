@@ -11,10 +11,10 @@ constexpr DWORD VCP_NOT_SUPPORTED = 0xC0262584;
 const QString A = QStringLiteral("\\\\?\\DISPLAY#ZVO27A1#1&UID1#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
 const QString B = QStringLiteral("\\\\?\\DISPLAY#ZVO24B2#1&UID2#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
 
-DdcTimings FastTimings()
+DdcTimings FastTimings(int nGapMs)
 {
     DdcTimings timings;
-    timings.nMessageGapMs = 1;
+    timings.nMessageGapMs = nGapMs;
     timings.nRetryPauseMs = 5;
     timings.nReadWaitMs = 4000;
     timings.nShutdownMs = 1000;
@@ -26,10 +26,10 @@ struct Rig
 {
     std::shared_ptr<CFakePhysicalMonitorApi> pApi = std::make_shared<CFakePhysicalMonitorApi>();
     std::unique_ptr<CDxva2MonitorControl> pControl;
-    Rig()
+    explicit Rig(int nGapMs = 1)
     {
         pApi->SetDisplays({{QString(), A}, {B}});
-        pControl = std::make_unique<CDxva2MonitorControl>(pApi, FastTimings());
+        pControl = std::make_unique<CDxva2MonitorControl>(pApi, FastTimings(nGapMs));
     }
 };
 }
@@ -48,7 +48,8 @@ private slots:
         rig.pControl->SetVcp(1, "0x10", 30);
         rig.pControl->SetVcp(0, "0x10", 40);
         QVERIFY(rig.pControl->WaitIdle(3000));
-        QCOMPARE(rig.pApi->Transfers(), (QStringList{"SET " + A + " 16 30", "SET " + B + " 16 40"}));
+        QCOMPARE(rig.pApi->Transfers().filter(A), QStringList{"SET " + A + " 16 30"});
+        QCOMPARE(rig.pApi->Transfers().filter(B), QStringList{"SET " + B + " 16 40"});
 
         // B is unplugged: the old handles go back, A keeps its id, B's is dead.
         const QList<HANDLE> listOld = rig.pApi->Open();
@@ -78,6 +79,20 @@ private slots:
         const QString strSelector = "SET " + A + " 240 9";
         QCOMPARE(rig.pApi->Transfers(),
                  (QStringList{strSelector, "SET " + A + " 242 5", "GET " + A + " 240", strSelector, "GET " + A + " 242"}));
+    }
+
+    // The last walk's worker still sends its queue after Reset: that must not land after a newer write.
+    void writesBeforeResetStayFirst()
+    {
+        Rig rig(300);
+        const int nId = rig.pControl->GetMonitorIndex(A);
+        rig.pControl->SetVcp(nId, "0x12", 1);
+        rig.pControl->SetVcp(nId, "0x10", 30);
+        rig.pControl->Reset();
+        rig.pControl->SetVcp(nId, "0x10", 40);
+        const QString strSet = "SET " + A + " 16 ";
+        QTRY_COMPARE(rig.pApi->Transfers().filter(strSet).size(), 2);
+        QCOMPARE(rig.pApi->Transfers().filter(strSet), (QStringList{strSet + "30", strSet + "40"}));
     }
 
     void failuresAreRetriedOnlyWhenTheyMayPass_data()

@@ -41,10 +41,14 @@ void CDxva2MonitorControl::ReleaseLocked(bool bWait)
 {
     m_bEnumerated = false;
     auto pDone = std::make_shared<std::atomic<bool>>(false);
+    auto pReleased = std::make_shared<std::promise<void>>();
+    m_futReleased = pReleased->get_future().share();
     // A worker may still be sending: the handles go with the last of them.
-    auto release = [hashWorkers = std::move(m_hashWorkers), pHandles = std::move(m_pHandles), pDone]() mutable {
+    auto release = [hashWorkers = std::move(m_hashWorkers), pHandles = std::move(m_pHandles), pDone,
+                    pReleased]() mutable {
         hashWorkers.clear();
         pHandles.reset();
+        pReleased->set_value();
         *pDone = true;
     };
     m_hashWorkers.clear();
@@ -93,7 +97,8 @@ void CDxva2MonitorControl::EnumerateLocked()
                 continue;
             m_hashWorkers.insert(strKey, std::make_shared<CDdcMonitorWorker>(
                                              std::make_unique<CDxva2Transport>(m_pApi, m_pHandles, hMonitor,
-                                                                               device.strDeviceName, m_timings),
+                                                                               device.strDeviceName, m_timings,
+                                                                               m_futReleased),
                                              m_timings));
         }
     }

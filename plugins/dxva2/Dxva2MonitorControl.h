@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -65,4 +66,5 @@ private:
     // Every handle of the current walk; destroyed when this and the last transport using them are gone.
     std::shared_ptr<QVector<HANDLE>> m_pHandles;
     std::vector<Releaser> m_vecReleasers;
+    std::shared_future<void> m_futReleased;     // the last walk's workers are done
 };

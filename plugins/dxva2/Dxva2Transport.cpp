@@ -30,13 +30,15 @@ using Clock = std::chrono::steady_clock;
 }
 
 CDxva2Transport::CDxva2Transport(std::shared_ptr<CPhysicalMonitorApi> pApi, std::shared_ptr<const void> pHandleOwner,
-                                 HANDLE hMonitor, const QString& strName, const DdcTimings& timings)
+                                 HANDLE hMonitor, const QString& strName, const DdcTimings& timings,
+                                 std::shared_future<void> futPrevious)
     : m_pApi(std::move(pApi))
     , m_pHandleOwner(std::move(pHandleOwner))
     , m_hMonitor(hMonitor)
     , m_strName(strName)
     , m_timings(timings)
     , m_tpNextMessage(Clock::now())
+    , m_futPrevious(std::move(futPrevious))
 {
 }
 
@@ -53,6 +55,10 @@ bool CDxva2Transport::IsUnsupportedError(DWORD nError)
 template <typename Call>
 CVcpTransport::Result CDxva2Transport::Transfer(Call call)
 {
+    if (m_futPrevious.valid()) {
+        m_futPrevious.wait();
+        m_futPrevious = {};
+    }
     Result result;
     for (int nAttempt = 0; nAttempt <= m_timings.nRetries; ++nAttempt) {
         if (nAttempt > 0)

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <future>
 #include <memory>
 
 class CPhysicalMonitorApi;
@@ -16,9 +17,11 @@ class CPhysicalMonitorApi;
 class CDxva2Transport : public CVcpTransport
 {
 public:
-    // pHandleOwner keeps hMonitor valid while this transport lives.
+    // pHandleOwner keeps hMonitor valid while this transport lives; nothing is sent before
+    // futPrevious is ready, so that what the last walk's workers still send cannot come after it.
     CDxva2Transport(std::shared_ptr<CPhysicalMonitorApi> pApi, std::shared_ptr<const void> pHandleOwner,
-                    HANDLE hMonitor, const QString& strName, const DdcTimings& timings);
+                    HANDLE hMonitor, const QString& strName, const DdcTimings& timings,
+                    std::shared_future<void> futPrevious);
 
     Result GetVcp(quint8 nCode) override;
     Result SetVcp(quint8 nCode, quint16 nValue) override;
@@ -40,5 +43,6 @@ private:
     const QString m_strName;
     const DdcTimings m_timings;
     std::chrono::steady_clock::time_point m_tpNextMessage;
+    std::shared_future<void> m_futPrevious;
     bool m_bSilent = false;
 };
