@@ -164,9 +164,9 @@ m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.se
    "tst_settings tst_systempage" "settings written without the UTF-8 codec"
 
 # DDC/CI plug-in
-m codec-seed   plugins/ddcci/DdcCodec.cpp 's/quint8 nSum = nSeed;/quint8 nSum = 0;/' \
+m codec-seed   plugins/common/DdcCodec.cpp 's/quint8 nSum = nSeed;/quint8 nSum = 0;/' \
    "tst_ddcci_codec tst_ddcci_transport" "checksum ignores its seed"
-m coalesce     plugins/ddcci/DdcMonitorWorker.cpp 's/\n\s*&& last.nSelector == pJob->nSelector && last.nSubCode == pJob->nSubCode//' \
+m coalesce     plugins/common/DdcMonitorWorker.cpp 's/\n\s*&& last.nSelector == pJob->nSelector && last.nSubCode == pJob->nSubCode//' \
    "tst_ddcci_worker" "writes of different sub-codes coalesce"
 
 n=${#M_ID[@]}

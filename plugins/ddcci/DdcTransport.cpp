@@ -1,6 +1,6 @@
 #include "plugins/ddcci/DdcTransport.h"
 
-#include "plugins/ddcci/DdcCodec.h"
+#include "plugins/common/DdcCodec.h"
 
 #include <QtGlobal>
 

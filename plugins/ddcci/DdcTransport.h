@@ -1,48 +1,30 @@
 #pragma once
 
-#include "plugins/ddcci/DdcTimings.h"
+#include "plugins/common/DdcTimings.h"
+#include "plugins/common/VcpTransport.h"
 #include "plugins/ddcci/I2cBus.h"
 
-#include <QString>
-
-#include <chrono>
 #include <memory>
 
 // Get and Set VCP Feature on one display: the messages, the pauses between them, and the retry
 // of transient failures. Displays differ in how long they need before a reply can be read: the
 // wait starts at nReplyDelayMs, grows while replies are not ready and keeps the length that gave
 // the last answer. Not thread-safe: one worker thread owns it.
-class CDdcTransport
+// Result::nError is an errno value.
+class CDdcTransport : public CVcpTransport
 {
 public:
-    enum class EStatus
-    {
-        Ok,
-        Unsupported,
-        Failed,
-    };
-
-    struct Result
-    {
-        EStatus eStatus = EStatus::Failed;
-        int nValue = -1;
-        int nMax = -1;
-        int nError = 0;     // errno of the last bus failure, 0 when the bus itself worked
-        int nAttempts = 0;
-        QString strWhy;
-    };
-
     CDdcTransport(std::unique_ptr<CI2cBus> pBus, const DdcTimings& timings);
-    ~CDdcTransport();
+    ~CDdcTransport() override;
 
-    Result GetVcp(quint8 nCode);
-    Result SetVcp(quint8 nCode, quint16 nValue);
+    Result GetVcp(quint8 nCode) override;
+    Result SetVcp(quint8 nCode, quint16 nValue) override;
     // Drops the open device; the next transfer opens it again.
-    void Close();
+    void Close() override;
+    std::chrono::steady_clock::time_point NextMessageTime() const override { return m_tpNextMessage; }
+    QString Name() const override { return m_pBus->Name(); }
 
     CI2cBus* Bus() const { return m_pBus.get(); }
-    // The display's pause after the last message ends then.
-    std::chrono::steady_clock::time_point NextMessageTime() const { return m_tpNextMessage; }
     // How long the next read waits for its reply.
     int ReplyDelayMs() const { return m_nReplyDelayMs; }
 

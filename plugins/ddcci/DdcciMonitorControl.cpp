@@ -1,8 +1,9 @@
 #include "plugins/ddcci/DdcciMonitorControl.h"
 
-#include "plugins/ddcci/DdcCodec.h"
-#include "plugins/ddcci/DdcLog.h"
-#include "plugins/ddcci/DdcMonitorWorker.h"
+#include "plugins/common/DdcCodec.h"
+#include "plugins/common/DdcLog.h"
+#include "plugins/common/DdcMonitorWorker.h"
+#include "plugins/ddcci/DdcTransport.h"
 #include "plugins/ddcci/I2cBus.h"
 
 #include <QCoreApplication>
@@ -66,7 +67,8 @@ int CDdcciMonitorControl::GetMonitorIndex(QString strDeviceId)
     m_vecBusOfId.append(nBus);
     m_hashIds.insert(strKey, nId);
     if (m_mapWorkers.find(nBus) == m_mapWorkers.end())
-        m_mapWorkers.emplace(nBus, std::make_shared<CDdcMonitorWorker>(m_busFactory(nBus), m_timings));
+        m_mapWorkers.emplace(nBus, std::make_shared<CDdcMonitorWorker>(
+                                       std::make_unique<CDdcTransport>(m_busFactory(nBus), m_timings), m_timings));
     return nId;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ddc/MonitorCtrlInterface.h"
-#include "plugins/ddcci/DdcTimings.h"
+#include "plugins/common/DdcTimings.h"
 
 #include <QHash>
 #include <QVector>

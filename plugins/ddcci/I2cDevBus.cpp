@@ -1,6 +1,6 @@
 #include "plugins/ddcci/I2cDevBus.h"
 
-#include "plugins/ddcci/DdcCodec.h"
+#include "plugins/common/DdcCodec.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "plugins/ddcci/fake/FakeDdcMonitor.h"
 
-#include "plugins/ddcci/DdcCodec.h"
+#include "plugins/common/DdcCodec.h"
 
 #include <cerrno>
 #include <thread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugins/ddcci/DdcTimings.h"
+#include "plugins/common/DdcTimings.h"
 #include "plugins/ddcci/I2cBus.h"
 
 #include <map>

@@ -1,7 +1,6 @@
-#include "plugins/ddcci/DdcMonitorWorker.h"
+#include "plugins/common/DdcMonitorWorker.h"
 
-#include "plugins/ddcci/DdcLog.h"
-#include "plugins/ddcci/I2cBus.h"
+#include "plugins/common/DdcLog.h"
 
 namespace
 {
@@ -11,8 +10,8 @@ constexpr int F0_SELECTOR = 0xF0;
 constexpr int F0_DATA = 0xF2;
 }
 
-CDdcMonitorWorker::CDdcMonitorWorker(std::unique_ptr<CI2cBus> pBus, const DdcTimings& timings)
-    : m_transport(std::move(pBus), timings)
+CDdcMonitorWorker::CDdcMonitorWorker(std::unique_ptr<CVcpTransport> pTransport, const DdcTimings& timings)
+    : m_pTransport(std::move(pTransport))
     , m_timings(timings)
 {
     m_thread = std::thread(&CDdcMonitorWorker::Run, this);
@@ -76,7 +75,7 @@ int CDdcMonitorWorker::Read(int nCode)
         }
     }
     m_cvDone.notify_all();
-    qCDebug(lcDdcci, "%s: no answer for 0x%02X within %d ms", qPrintable(m_transport.Bus()->Name()), nCode,
+    qCDebug(lcDdcci, "%s: no answer for 0x%02X within %d ms", qPrintable(m_pTransport->Name()), nCode,
             m_timings.nReadWaitMs);
     return -1;
 }
@@ -191,7 +190,7 @@ void CDdcMonitorWorker::Run()
         if (!m_queJobs.empty()) {
             // Take the job only when it can go out: until then a newer write can still merge
             // into it instead of waiting for the next turn.
-            const Clock::time_point tpReady = m_transport.NextMessageTime();
+            const Clock::time_point tpReady = m_pTransport->NextMessageTime();
             if (!m_bStop && Clock::now() < tpReady) {
                 m_cvWork.wait_until(lock, tpReady);
                 continue;
@@ -203,7 +202,7 @@ void CDdcMonitorWorker::Run()
             if (Clock::now() < tpGiveUp)
                 Execute(*pJob);
             else
-                qCDebug(lcDdcci, "%s: closing, 0x%02X not sent", qPrintable(m_transport.Bus()->Name()), pJob->nCode);
+                qCDebug(lcDdcci, "%s: closing, 0x%02X not sent", qPrintable(m_pTransport->Name()), pJob->nCode);
             lock.lock();
             pJob->bDone = true;
             m_bRunning = false;
@@ -229,7 +228,7 @@ void CDdcMonitorWorker::Execute(Job& job)
 {
     switch (job.eKind) {
     case Job::EKind::Resync:
-        m_transport.Close();
+        m_pTransport->Close();
         return;
     case Job::EKind::Write:
         // A failed selector leaves the display pointing at an unknown sub-feature: writing the
@@ -250,19 +249,19 @@ void CDdcMonitorWorker::Execute(Job& job)
 
 bool CDdcMonitorWorker::WriteOne(int nCode, int nValue)
 {
-    const CDdcTransport::Result result = m_transport.SetVcp(quint8(nCode), quint16(nValue));
-    if (result.eStatus == CDdcTransport::EStatus::Ok)
+    const CVcpTransport::Result result = m_pTransport->SetVcp(quint8(nCode), quint16(nValue));
+    if (result.eStatus == CVcpTransport::EStatus::Ok)
         return true;
-    qCDebug(lcDdcci, "%s: set 0x%02X to %d failed: %s", qPrintable(m_transport.Bus()->Name()), nCode, nValue,
+    qCDebug(lcDdcci, "%s: set 0x%02X to %d failed: %s", qPrintable(m_pTransport->Name()), nCode, nValue,
             qPrintable(result.strWhy));
     return false;
 }
 
 int CDdcMonitorWorker::ReadOne(int nCode)
 {
-    const CDdcTransport::Result result = m_transport.GetVcp(quint8(nCode));
-    if (result.eStatus == CDdcTransport::EStatus::Ok)
+    const CVcpTransport::Result result = m_pTransport->GetVcp(quint8(nCode));
+    if (result.eStatus == CVcpTransport::EStatus::Ok)
         return result.nValue;
-    qCDebug(lcDdcci, "%s: get 0x%02X: %s", qPrintable(m_transport.Bus()->Name()), nCode, qPrintable(result.strWhy));
+    qCDebug(lcDdcci, "%s: get 0x%02X: %s", qPrintable(m_pTransport->Name()), nCode, qPrintable(result.strWhy));
     return -1;
 }

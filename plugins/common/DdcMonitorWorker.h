@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plugins/ddcci/DdcTimings.h"
-#include "plugins/ddcci/DdcTransport.h"
+#include "plugins/common/DdcTimings.h"
+#include "plugins/common/VcpTransport.h"
 
 #include <condition_variable>
 #include <deque>
@@ -9,8 +9,6 @@
 #include <memory>
 #include <mutex>
 #include <thread>
-
-class CI2cBus;
 
 // All bus traffic of one display, on a thread of its own, so that no caller waits for the bus
 // except a reader waiting for its own answer.
@@ -25,7 +23,7 @@ class CI2cBus;
 class CDdcMonitorWorker
 {
 public:
-    CDdcMonitorWorker(std::unique_ptr<CI2cBus> pBus, const DdcTimings& timings);
+    CDdcMonitorWorker(std::unique_ptr<CVcpTransport> pTransport, const DdcTimings& timings);
     // Sends what is still queued (within nShutdownMs), then stops the thread.
     ~CDdcMonitorWorker();
 
@@ -34,7 +32,7 @@ public:
     // The value, or -1 when the display does not support the code, the transfer failed or the
     // answer did not come within nReadWaitMs.
     int Read(int nCode);
-    // Reopens the device once the jobs queued so far are done.
+    // Closes the transport once the jobs queued so far are done.
     void Resync();
     // True when nothing is queued, held or running.
     bool WaitIdle(int nTimeoutMs);
@@ -80,7 +78,7 @@ private:
     int ReadOne(int nCode);
     bool WriteOne(int nCode, int nValue);
 
-    CDdcTransport m_transport;
+    const std::unique_ptr<CVcpTransport> m_pTransport;
     const DdcTimings m_timings;
 
     std::mutex m_mutex;

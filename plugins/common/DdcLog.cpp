@@ -1,3 +1,3 @@
-#include "plugins/ddcci/DdcLog.h"
+#include "plugins/common/DdcLog.h"
 
 Q_LOGGING_CATEGORY(lcDdcci, "zavo.ddcci", QtInfoMsg)

@@ -1,4 +1,4 @@
-#include "plugins/ddcci/DdcCodec.h"
+#include "plugins/common/DdcCodec.h"
 
 namespace
 {
