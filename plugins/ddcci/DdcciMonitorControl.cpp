@@ -1,13 +1,12 @@
 #include "plugins/ddcci/DdcciMonitorControl.h"
 
-#include "plugins/common/DdcCodec.h"
 #include "plugins/common/DdcLog.h"
 #include "plugins/common/DdcMonitorWorker.h"
+#include "plugins/common/WorkerCalls.h"
 #include "plugins/ddcci/DdcTransport.h"
 #include "plugins/ddcci/I2cBus.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRegularExpression>
 
 namespace
@@ -83,22 +82,12 @@ std::shared_ptr<CDdcMonitorWorker> CDdcciMonitorControl::Worker(int nMonitorId) 
 
 void CDdcciMonitorControl::SetVcp(int nMonitorId, const QString& strCode, int nValue)
 {
-    const int nCode = CDdcCodec::CodeFromText(strCode);
-    std::shared_ptr<CDdcMonitorWorker> pWorker = Worker(nMonitorId);
-    if (!pWorker || nCode < 0 || nValue < 0 || nValue > 0xFFFF) {
-        qCDebug(lcDdcci, "write ignored: monitor %d, code %s, value %d", nMonitorId, qPrintable(strCode), nValue);
-        return;
-    }
-    pWorker->Write(nCode, nValue);
+    WorkerCalls::SetVcp(Worker(nMonitorId), nMonitorId, strCode, nValue);
 }
 
 QString CDdcciMonitorControl::GetVcp(int nMonitorId, const QString& strCode)
 {
-    const int nCode = CDdcCodec::CodeFromText(strCode);
-    std::shared_ptr<CDdcMonitorWorker> pWorker = Worker(nMonitorId);
-    if (!pWorker || nCode < 0)
-        return QStringLiteral("-1");
-    return QString::number(pWorker->Read(nCode));
+    return WorkerCalls::GetVcp(Worker(nMonitorId), strCode);
 }
 
 bool CDdcciMonitorControl::WaitIdle(int nTimeoutMs)
@@ -109,10 +98,5 @@ bool CDdcciMonitorControl::WaitIdle(int nTimeoutMs)
         for (const auto& worker : m_mapWorkers)
             vecWorkers.push_back(worker.second);
     }
-    QElapsedTimer timer;
-    timer.start();
-    bool bIdle = true;
-    for (const auto& pWorker : vecWorkers)
-        bIdle = pWorker->WaitIdle(int(std::max<qint64>(0, nTimeoutMs - timer.elapsed()))) && bIdle;
-    return bIdle;
+    return WorkerCalls::WaitAllIdle(vecWorkers, nTimeoutMs);
 }

@@ -1,13 +1,12 @@
 #include "plugins/dxva2/Dxva2MonitorControl.h"
 
-#include "plugins/common/DdcCodec.h"
 #include "plugins/common/DdcLog.h"
 #include "plugins/common/DdcMonitorWorker.h"
+#include "plugins/common/WorkerCalls.h"
 #include "plugins/dxva2/Dxva2Transport.h"
 #include "plugins/dxva2/PhysicalMonitorApi.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 namespace
 {
@@ -140,22 +139,12 @@ std::shared_ptr<CDdcMonitorWorker> CDxva2MonitorControl::Worker(int nMonitorId) 
 
 void CDxva2MonitorControl::SetVcp(int nMonitorId, const QString& strCode, int nValue)
 {
-    const int nCode = CDdcCodec::CodeFromText(strCode);
-    std::shared_ptr<CDdcMonitorWorker> pWorker = Worker(nMonitorId);
-    if (!pWorker || nCode < 0 || nValue < 0 || nValue > 0xFFFF) {
-        qCDebug(lcDdcci, "write ignored: monitor %d, code %s, value %d", nMonitorId, qPrintable(strCode), nValue);
-        return;
-    }
-    pWorker->Write(nCode, nValue);
+    WorkerCalls::SetVcp(Worker(nMonitorId), nMonitorId, strCode, nValue);
 }
 
 QString CDxva2MonitorControl::GetVcp(int nMonitorId, const QString& strCode)
 {
-    const int nCode = CDdcCodec::CodeFromText(strCode);
-    std::shared_ptr<CDdcMonitorWorker> pWorker = Worker(nMonitorId);
-    if (!pWorker || nCode < 0)
-        return QStringLiteral("-1");
-    return QString::number(pWorker->Read(nCode));
+    return WorkerCalls::GetVcp(Worker(nMonitorId), strCode);
 }
 
 bool CDxva2MonitorControl::WaitIdle(int nTimeoutMs)
@@ -166,10 +155,5 @@ bool CDxva2MonitorControl::WaitIdle(int nTimeoutMs)
         for (const auto& pWorker : qAsConst(m_hashWorkers))
             vecWorkers.push_back(pWorker);
     }
-    QElapsedTimer timer;
-    timer.start();
-    bool bIdle = true;
-    for (const auto& pWorker : vecWorkers)
-        bIdle = pWorker->WaitIdle(int(std::max<qint64>(0, nTimeoutMs - timer.elapsed()))) && bIdle;
-    return bIdle;
+    return WorkerCalls::WaitAllIdle(vecWorkers, nTimeoutMs);
 }
