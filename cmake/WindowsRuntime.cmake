@@ -1,28 +1,38 @@
 # zavo_deploy_windows_runtime(<target>): after <target> is built, puts beside it what a Windows
 # program of this project loads at run time: the Qt DLLs, Qt's platform, style and image-format
 # plug-ins and the mingw runtime. Hard links where the file system allows, copies elsewhere.
+# `cmake --install` copies the client's share of them (not what only the tests load), which is
+# the folder that the installer and the portable zip are made of.
 get_filename_component(ZAVO_QT_DIR "${Qt5Core_DIR}/../../.." ABSOLUTE)
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
     OUTPUT_VARIABLE ZAVO_LIBSTDCXX_DLL OUTPUT_STRIP_TRAILING_WHITESPACE)
 get_filename_component(ZAVO_GCC_DLL_DIR "${ZAVO_LIBSTDCXX_DLL}" DIRECTORY)
 find_file(ZAVO_WINPTHREAD_DLL libwinpthread-1.dll
     PATHS /usr/x86_64-w64-mingw32/lib /usr/x86_64-w64-mingw32/bin NO_DEFAULT_PATH)
-set(ZAVO_WINDOWS_RUNTIME
+set(ZAVO_WINDOWS_CLIENT_RUNTIME
     ${ZAVO_GCC_DLL_DIR}/libstdc++-6.dll
     ${ZAVO_GCC_DLL_DIR}/libgcc_s_seh-1.dll
     ${ZAVO_WINPTHREAD_DLL})
-foreach(module Core Gui Widgets Network Concurrent Test)
-    list(APPEND ZAVO_WINDOWS_RUNTIME ${ZAVO_QT_DIR}/bin/Qt5${module}.dll)
+foreach(module Core Gui Widgets Network Concurrent)
+    list(APPEND ZAVO_WINDOWS_CLIENT_RUNTIME ${ZAVO_QT_DIR}/bin/Qt5${module}.dll)
 endforeach()
+set(ZAVO_WINDOWS_RUNTIME ${ZAVO_WINDOWS_CLIENT_RUNTIME} ${ZAVO_QT_DIR}/bin/Qt5Test.dll)
 foreach(file IN LISTS ZAVO_WINDOWS_RUNTIME)
     if(NOT EXISTS ${file})
         message(FATAL_ERROR "Windows runtime file not found: ${file}")
     endif()
 endforeach()
-set(ZAVO_WINDOWS_PLUGINS
-    platforms/qwindows.dll platforms/qoffscreen.dll
+set(ZAVO_WINDOWS_CLIENT_PLUGINS
+    platforms/qwindows.dll
     styles/qwindowsvistastyle.dll
     imageformats/qico.dll imageformats/qjpeg.dll imageformats/qgif.dll)
+set(ZAVO_WINDOWS_PLUGINS ${ZAVO_WINDOWS_CLIENT_PLUGINS} platforms/qoffscreen.dll)
+
+install(FILES ${ZAVO_WINDOWS_CLIENT_RUNTIME} DESTINATION .)
+foreach(plugin IN LISTS ZAVO_WINDOWS_CLIENT_PLUGINS)
+    get_filename_component(folder ${plugin} DIRECTORY)
+    install(FILES ${ZAVO_QT_DIR}/plugins/${plugin} DESTINATION ${folder})
+endforeach()
 
 function(zavo_deploy_windows_runtime target)
     add_custom_command(TARGET ${target} POST_BUILD

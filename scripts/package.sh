@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# package.sh <build dir>: makes the installable packages from that build tree (building what is
-# out of date first) and checks them. Installs the tools it needs when they are missing.
-#   Linux: <build dir>/zavo-client_<version>_amd64.deb, checked by lintian (errors fail).
+# package.sh [build dir...]: makes the installable packages from each build tree (building what
+# is out of date first) and checks them; without arguments from build and build-windows. Installs
+# the tools it needs when they are missing.
+#   Linux tree: <build dir>/zavo-client_<version>_amd64.deb, checked by lintian (errors fail).
+#   Windows tree (scripts/build-windows.sh): <build dir>/ZavoClient-<version>-setup.exe and
+#   <build dir>/ZavoClient-<version>-portable.zip, both of the folder that `cmake --install` lays
+#   out in <build dir>/windows/ZavoClient.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-dir=$(cd "${1:?usage: package.sh <build dir>}" && pwd)
+[ $# -gt 0 ] || set -- "$top/build" "$top/build-windows"
 
 # need <command> <Debian package>...
 need() {
@@ -21,6 +25,7 @@ need() {
 }
 
 linux_package() {
+    local dir=$1
     # dpkg-shlibdeps works out Depends; CPack finds the binaries with file.
     need dpkg-shlibdeps dpkg-dev file file lintian lintian
     cmake -S "$top" -B "$dir" >/dev/null
@@ -36,7 +41,32 @@ linux_package() {
     echo "=== lintian: no errors"
 }
 
-case "$(uname -s)" in
-Linux) linux_package ;;
-esac
-# Windows: the installer and the portable zip, from a Windows build tree, go here.
+windows_package() {
+    local dir=$1
+    need makensis nsis zip zip
+    cmake -S "$top" -B "$dir" >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+    local version stage=$dir/windows/ZavoClient list=$dir/windows/uninstall.nsh
+    version=$(sed -n 's/^VIProductVersion "\(.*\)"/\1/p' "$dir/windows/ZavoClient.nsi")
+    local setup=$dir/ZavoClient-$version-setup.exe zip=$dir/ZavoClient-$version-portable.zip
+    rm -rf "$stage" "$dir"/ZavoClient-*-setup.exe "$dir"/ZavoClient-*-portable.zip
+    cmake --install "$dir" --prefix "$stage" --strip >/dev/null
+    # What the uninstaller deletes: the staged files, then their folders from the deepest up.
+    (cd "$stage" && { find . -type f -printf '%P\n' | awk '{gsub("/", "\\"); print "Delete \"$INSTDIR\\" $0 "\""}'
+        find . -mindepth 1 -depth -type d -printf '%P\n' | awk '{gsub("/", "\\"); print "RMDir \"$INSTDIR\\" $0 "\""}'
+    }) >"$list"
+    LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 -DSTAGE="$stage" -DUNINSTALL_LIST="$list" \
+        -DOUTFILE="$setup" "$dir/windows/ZavoClient.nsi"
+    # Names in UTF-8 with the flag that tells Windows so (the manual's name is Chinese).
+    (cd "$dir/windows" && LC_ALL=C.UTF-8 zip -qr -X -UN=UTF8 "$zip" ZavoClient)
+    ls -l "$setup" "$zip"
+}
+
+for tree in "$@"; do
+    tree=$(cd "$tree" && pwd)
+    if grep -qs '^ZAVO_QT_MINGW_DIR:' "$tree/CMakeCache.txt"; then
+        windows_package "$tree"
+    else
+        linux_package "$tree"
+    fi
+done

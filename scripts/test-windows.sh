@@ -7,7 +7,6 @@
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(realpath -m "${1:-$top/build-windows}")
-"$top/scripts/install-deps.sh" xvfb fonts-dejavu-core || exit 1
 if ! "$top/scripts/build-windows.sh" "$dir"; then
     echo "=== Windows build failed"
     exit 1
@@ -22,41 +21,12 @@ declare -A excluded=(
 # tst_singleinstance (the Unix socket's folder and permissions; tst_winstartquit checks the
 # named pipe).
 
-export WINEPREFIX=$dir/wine WINEARCH=win64 WINEDEBUG=-all
-# What the Xvfb server below gives Wine; tst_windetection checks that it sees them all.
-export ZAVO_WINE_MONITORS=2
-# No prompts for Wine's .NET and HTML engines, which nothing here uses.
-export WINEDLLOVERRIDES="mscoree,mshtml="
 # Copies of the client in temporary folders find Qt and the mingw runtime as an installed Qt
-# would be found: through PATH and QT_PLUGIN_PATH. Wine passes QT_* variables on only when
-# they are named WINEQT_*.
+# would be found: through PATH and QT_PLUGIN_PATH.
 export WINEPATH="Z:${dir//\//\\}\\bin"
 export WINEQT_PLUGIN_PATH="Z:${dir//\//\\}\\qt5-mingw64\\plugins"
-
-# Qt's offscreen platform on Windows reads fonts from one folder only: the host's Chinese and
-# Latin faces, as the Linux suites have them.
-mkdir -p "$dir/fonts"
-for font in /usr/share/fonts/opentype/noto/NotoSansCJK-{Regular,Bold}.ttc /usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.ttf; do
-    [ -e "$font" ] && ln -sf "$font" "$dir/fonts/"
-done
-export WINEQT_QPA_FONTDIR="Z:${dir//\//\\}\\fonts"
-
-# Two screens joined by Xinerama, without RandR: Wine then reports two monitors.
-exec 3< <(Xvfb -displayfd 1 -nolisten tcp -extension RANDR +xinerama \
-    -screen 0 1280x1024x24 -screen 1 1024x768x24 2>"$dir/xvfb.log")
-xvfb_pid=$!
-read -r -t 30 display <&3 || { echo "=== Xvfb did not start"; exit 1; }
-export DISPLAY=:$display
-cleanup() {
-    wineserver -k 2>/dev/null
-    kill "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
-
-if [ ! -e "$WINEPREFIX/.initialised" ]; then
-    echo "=== Creating the Wine prefix"
-    wineboot -i >/dev/null 2>&1 && wineserver -w && touch "$WINEPREFIX/.initialised" || exit 1
-fi
+. "$top/scripts/wine-env.sh"
+wine_start "$dir" "$dir/wine" || exit 1
 
 results=$dir/wine-results
 rm -rf "$results"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: on Linux twice, as built
 # normally and with AddressSanitizer and UndefinedBehaviorSanitizer; then the Debian package's
-# install test on the plain build; then the Windows cross build's suites under Wine. Every part
-# runs; exits non-zero when anything failed.
+# install test on the plain build; then the Windows cross build's suites under Wine and its
+# installer's install test. Every part runs; exits non-zero when anything failed.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" || exit 1
@@ -49,4 +49,5 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 "${sudo[@]}" bash "$top/scripts/test-package.sh" "$top/build" || status=1
 bash "$top/scripts/test-windows.sh" "$top/build-windows" || status=1
+bash "$top/scripts/test-package-windows.sh" "$top/build-windows" || status=1
 exit $status
