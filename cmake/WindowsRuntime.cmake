@@ -9,10 +9,11 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
 get_filename_component(ZAVO_GCC_DLL_DIR "${ZAVO_LIBSTDCXX_DLL}" DIRECTORY)
 find_file(ZAVO_WINPTHREAD_DLL libwinpthread-1.dll
     PATHS /usr/x86_64-w64-mingw32/lib /usr/x86_64-w64-mingw32/bin NO_DEFAULT_PATH)
-set(ZAVO_WINDOWS_CLIENT_RUNTIME
+set(ZAVO_MINGW_RUNTIME
     ${ZAVO_GCC_DLL_DIR}/libstdc++-6.dll
     ${ZAVO_GCC_DLL_DIR}/libgcc_s_seh-1.dll
     ${ZAVO_WINPTHREAD_DLL})
+set(ZAVO_WINDOWS_CLIENT_RUNTIME ${ZAVO_MINGW_RUNTIME})
 foreach(module Core Gui Widgets Network Concurrent)
     list(APPEND ZAVO_WINDOWS_CLIENT_RUNTIME ${ZAVO_QT_DIR}/bin/Qt5${module}.dll)
 endforeach()
@@ -32,6 +33,15 @@ install(FILES ${ZAVO_WINDOWS_CLIENT_RUNTIME} DESTINATION .)
 foreach(plugin IN LISTS ZAVO_WINDOWS_CLIENT_PLUGINS)
     get_filename_component(folder ${plugin} DIRECTORY)
     install(FILES ${ZAVO_QT_DIR}/plugins/${plugin} DESTINATION ${folder})
+endforeach()
+# `cmake --install --strip` strips the mingw runtime too: Debian's libstdc++ DLL carries its
+# debugging information (some 20 MB).
+foreach(file IN LISTS ZAVO_MINGW_RUNTIME)
+    get_filename_component(name ${file} NAME)
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${name}\"
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 endforeach()
 
 function(zavo_deploy_windows_runtime target)

@@ -43,7 +43,7 @@ linux_package() {
 
 windows_package() {
     local dir=$1
-    need makensis nsis zip zip
+    need makensis nsis
     cmake -S "$top" -B "$dir" >/dev/null
     cmake --build "$dir" -j"$(nproc)"
     local version stage=$dir/windows/ZavoClient list=$dir/windows/uninstall.nsh
@@ -57,8 +57,9 @@ windows_package() {
     }) >"$list"
     LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 -DSTAGE="$stage" -DUNINSTALL_LIST="$list" \
         -DOUTFILE="$setup" "$dir/windows/ZavoClient.nsi"
-    # Names in UTF-8 with the flag that tells Windows so (the manual's name is Chinese).
-    (cd "$dir/windows" && LC_ALL=C.UTF-8 zip -qr -X -UN=UTF8 "$zip" ZavoClient)
+    # CMake's zip marks names as UTF-8, which Windows' own unpacking needs for the manual's
+    # Chinese name; Info-ZIP's zip does not.
+    (cd "$dir/windows" && LC_ALL=C.UTF-8 cmake -E tar cf "$zip" --format=zip ZavoClient)
     ls -l "$setup" "$zip"
 }
 

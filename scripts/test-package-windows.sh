@@ -36,8 +36,10 @@ stage=$dir/windows/ZavoClient
 version=$(sed -n 's/^!define VERSION "\(.*\)"/\1/p' "$dir/windows/ZavoClient.nsi")
 check "version $version in the installer's file properties" \
     bash -c 'strings -el "$1" | grep -qx "$2"' _ "$setup" "$version"
+# Python reads a name as UTF-8 only when the zip marks it so, as Windows does.
 check "zip holds the staged folder" bash -c 'diff <(cd "$1/.." && find ZavoClient -type f | sort) \
-    <(zipinfo -1 "$2" | grep -v "/$" | sort)' _ "$stage" "$(ls "$dir"/ZavoClient-*-portable.zip)"
+    <(python3 -c "import sys, zipfile; [print(n) for n in zipfile.ZipFile(sys.argv[1]).namelist() if n[-1] != \"/\"]" "$2" | sort)' \
+    _ "$stage" "$(ls "$dir"/ZavoClient-*-portable.zip)"
 
 # Wine names Unix files in the host's character set: the manual's Chinese name needs UTF-8.
 export LC_ALL=C.UTF-8
@@ -64,6 +66,8 @@ imports_found() {
     done
 }
 check "every DLL the installed files import is installed or part of Windows" imports_found
+check "plugins/Monitor.dll is the dxva2 plug-in" \
+    bash -c 'x86_64-w64-mingw32-objdump -p "$1" | grep -qi "DLL Name: dxva2.dll"' _ "$inst/plugins/Monitor.dll"
 check "Start-menu entry \"ZAVO Client\" runs the client" \
     bash -c 'strings -a "$1" | grep -qF "C:\\Program Files\\ZavoClient\\ZavoClient.exe"' _ "$menu/ZAVO Client.lnk"
 check "uninstall entry with name and version" bash -c 'r=$(wine reg query "$1"); grep -q "DisplayName.*ZAVO Client" <<<"$r" &&
@@ -71,7 +75,7 @@ check "uninstall entry with name and version" bash -c 'r=$(wine reg query "$1");
 
 # The client runs against the simulated monitors: the real plug-in is set aside for the run and
 # put back after it, and Qt's offscreen platform (not part of the package) comes from a folder
-# outside the installation.
+# outside the installation. It is stopped once it has found them.
 mv "$inst/plugins/Monitor.dll" "$dir/windows/Monitor.dxva2.dll"
 cp "$dir/bin/plugins/Monitor.dll" "$inst/plugins/Monitor.dll"
 mkdir -p "$dir/windows/test-plugins/platforms"
@@ -83,16 +87,18 @@ client=$!
 # SystemConfig.ini and logs\ stay in the program folder, as in a portable copy. On Windows a
 # user cannot write there and both go to the user's AppData instead.
 for _ in $(seq 60); do
-    grep -qs "Monitor Name: ZVO SIM" "$inst"/logs/Log_*.txt && break
+    grep -qs "Monitor Name: ZVO X27Q" "$inst"/logs/Log_*.txt && break
     sleep 1
 done
 wine taskkill /f /im ZavoClient.exe >/dev/null 2>&1
 wait "$client"
+# The simulated monitors' transcript goes too: it is no file of the package.
 mv -f "$dir/windows/Monitor.dxva2.dll" "$inst/plugins/Monitor.dll"
+rm -f "$inst/plugins/sim-transcript.log"
 log=$(ls "$inst"/logs/Log_*.txt 2>/dev/null | head -n 1)
 check "log beside the installed client" test -n "$log"
 check "log opens with the banner" grep -q '^\*\+ Zavo Monitor Client Running Log \*\+' "${log:-/dev/null}"
-check "log names the simulated monitors" grep -q "Monitor Name: ZVO SIM" "${log:-/dev/null}"
+check "log names the simulated monitor" grep -q "Monitor Name: ZVO X27Q" "${log:-/dev/null}"
 check "no log in the user's AppData" \
     bash -c '! ls -d "$1"/drive_c/users/*/AppData/Roaming/ZVO/ZavoClient/logs 2>/dev/null' _ "$WINEPREFIX"
 if [ "$failed" -gt 0 ]; then
