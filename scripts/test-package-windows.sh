@@ -81,7 +81,7 @@ cp "$dir/bin/plugins/Monitor.dll" "$inst/plugins/Monitor.dll"
 mkdir -p "$dir/windows/test-plugins/platforms"
 cp "$dir/qt5-mingw64/plugins/platforms/qoffscreen.dll" "$dir/windows/test-plugins/platforms/"
 WINEQT_QPA_PLATFORM=offscreen WINEQT_PLUGIN_PATH="Z:${dir//\//\\}\\windows\\test-plugins" \
-    WINEQT_FORCE_STDERR_LOGGING=1 wine "C:\\Program Files\\ZavoClient\\ZavoClient.exe" >"$dir/windows/client.txt" 2>&1 &
+    WINEQT_FORCE_STDERR_LOGGING=1 timeout 120 wine "C:\\Program Files\\ZavoClient\\ZavoClient.exe" >"$dir/windows/client.txt" 2>&1 &
 client=$!
 # Wine gives its user an unrestricted C:\Program Files: the client can write beside itself, so
 # SystemConfig.ini and logs\ stay in the program folder, as in a portable copy. On Windows a
@@ -107,10 +107,12 @@ if [ "$failed" -gt 0 ]; then
     [ -n "$log" ] && { echo "--- $log"; cat "$log"; }
 fi
 
+# What the client writes there when the user first changes a setting goes with the folder too.
+printf '[General]\n' >"$inst/SystemConfig.ini"
 # The uninstaller runs a copy of itself from the temporary folder and returns at once.
 check "silent uninstall ends with 0" wine "$inst/Uninstall.exe" /S
 wineserver -w
-check "program folder is gone, with the client's log" test ! -e "$inst"
+check "program folder is gone, with the client's log and settings" test ! -e "$inst"
 check "Start-menu entry is gone" test ! -e "$menu/ZAVO Client.lnk"
 check "uninstall entry is gone" bash -c '! wine reg query "$1" >/dev/null 2>&1' _ "$key"
 echo "Windows package test took $(($(date +%s) - started)) s"
