@@ -186,12 +186,10 @@ private slots:
         reset.set_value();
         QCOMPARE(future.get(), QStringLiteral("77"));
         QVERIFY(rig.pControl->WaitIdle(5000));
-        QCOMPARE(rig.Monitor().SubValue(0xF0, 9), 60);
-        QCOMPARE(rig.Monitor().SubValue(0xF0, 3), 77);
-        QCOMPARE(rig.Monitor().Value(0x12), 7);
-        QCOMPARE(rig.Monitor().Value(0x10), 99);
-        QVERIFY(rig.Monitor().Sets().contains("SET 0x10 20"));
-        QCOMPARE(rig.Monitor().Opens(), 2);   // opened again after the reset
+        // Nothing queued before the reset was lost or merged past it; the device was opened again.
+        const QList<int> listAfter{rig.Monitor().SubValue(0xF0, 9), rig.Monitor().SubValue(0xF0, 3), rig.Monitor().Value(0x12),
+                                   rig.Monitor().Value(0x10), rig.Monitor().Count("SET 0x10 20"), rig.Monitor().Opens()};
+        QCOMPARE(listAfter, (QList<int>{60, 77, 7, 99, 1, 2}));
     }
 
     void failedSelectorBlocksItsData()
