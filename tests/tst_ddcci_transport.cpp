@@ -1,4 +1,6 @@
+#include "plugins/common/DdcCodec.h"
 #include "plugins/ddcci/DdcTransport.h"
+#include "plugins/ddcci/DdcciMonitorControl.h"
 #include "plugins/ddcci/fake/FakeDdcMonitor.h"
 #include "plugins/ddcci/fake/FakeDdcRig.h"
 
@@ -8,12 +10,19 @@
 #include <cerrno>
 
 using EReplyFault = CFakeDdcMonitor::EReplyFault;
+using EReplyStatus = CDdcCodec::EReplyStatus;
+using EStatus = CDdcTransport::EStatus;
 using EUnsupportedStyle = CFakeDdcMonitor::EUnsupportedStyle;
-Q_DECLARE_METATYPE(CFakeDdcMonitor::EReplyFault)
-Q_DECLARE_METATYPE(CFakeDdcMonitor::EUnsupportedStyle)
+Q_DECLARE_METATYPE(CDdcCodec::EReplyStatus)
+Q_DECLARE_METATYPE(CDdcTransport::EStatus)
 
 namespace
 {
+QByteArray Bytes(const char* szHex)
+{
+    return QByteArray::fromHex(QByteArray(szHex).replace(' ', ""));
+}
+
 // A transport over the rig's first display.
 struct Rig : CFakeDdcRig
 {
@@ -25,6 +34,14 @@ struct Rig : CFakeDdcRig
     }
 };
 
+enum EFault
+{
+    Corrupt,       // arg: an EReplyFault
+    FailReads,     // arg: an errno on the reply
+    FailWrites,    // arg: an errno on the request
+    Unsupported,   // arg: an EUnsupportedStyle
+};
+
 QStringList s_listWarnings;
 void CollectWarnings(QtMsgType type, const QMessageLogContext&, const QString& strMessage)
 {
@@ -33,73 +50,142 @@ void CollectWarnings(QtMsgType type, const QMessageLogContext&, const QString& s
 }
 }
 
-// One display's transfers on a simulated display: messages, pauses, retries and failures.
+// DDC/CI message bytes, and one display's transfers on a simulated display: pauses, retries and
+// failures.
 class TestDdcciTransport : public QObject
 {
     Q_OBJECT
 private slots:
-    void readsAndWrites()
+    void requests()
     {
-        Rig rig;
-        const CDdcTransport::Result read = rig.pTransport->GetVcp(0x10);
-        QVERIFY(read.eStatus == CDdcTransport::EStatus::Ok);
-        QCOMPARE(read.nValue, 80);
-        QCOMPARE(read.nMax, 100);
-        QVERIFY(rig.pTransport->SetVcp(0x10, 70).eStatus == CDdcTransport::EStatus::Ok);
-        QCOMPARE(rig.Monitor().Value(0x10), 70);
-        QCOMPARE(rig.Monitor().Log(), (QStringList{"OPEN", "GET 0x10", "SET 0x10 70"}));
+        const QList<QByteArray> listRequests{CDdcCodec::GetVcpRequest(0x10), CDdcCodec::SetVcpRequest(0x10, 50),
+                                             CDdcCodec::SetVcpRequest(0x60, 0x1234)};
+        QCOMPARE(listRequests, (QList<QByteArray>{Bytes("51 82 01 10 AC"), Bytes("51 84 03 10 00 32 9A"), Bytes("51 84 03 60 12 34 FE")}));
     }
 
-    void unsupported_data()
+    void reply_data()
     {
-        QTest::addColumn<EUnsupportedStyle>("style");
-        QTest::addColumn<int>("requests");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<EReplyStatus>("status");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("value");
+        const QByteArray baOk = Bytes("6E 88 02 00 10 00 00 64 00 32 F2");
+        QTest::newRow("max 100 current 50") << baOk << 0x10 << EReplyStatus::Ok << 100 << 50;
+        QTest::newRow("16-bit current") << Bytes("6E 88 02 00 60 00 00 64 01 2C 9D") << 0x60 << EReplyStatus::Ok << 100 << 300;
+        QTest::newRow("trailing bytes ignored") << baOk + "\xFF\xFF" << 0x10 << EReplyStatus::Ok << 100 << 50;
+        QTest::newRow("unsupported result code") << Bytes("6E 88 02 01 00 00 00 00 00 00 B5") << 0x10 << EReplyStatus::Unsupported << 0 << 0;
+        QTest::newRow("null message") << Bytes("6E 80 BE 00 00 00 00 00 00 00 00") << 0x10 << EReplyStatus::NullMessage << 0 << 0;
+        QTest::newRow("all value bytes zero") << Bytes("6E 88 02 00 10 00 00 00 00 00 A4") << 0x10 << EReplyStatus::Unsupported << 0 << 0;
+        QTest::newRow("wrong checksum") << Bytes("6E 88 02 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadChecksum << 0 << 0;
+        QTest::newRow("wrong code") << baOk << 0x12 << EReplyStatus::WrongCode << 0 << 0;
+        QTest::newRow("cut short") << Bytes("6E 88") << 0x10 << EReplyStatus::BadLength << 0 << 0;
+        QTest::newRow("length flag missing") << Bytes("6E 08 02 00 10 00 00 64 00 32 72") << 0x10 << EReplyStatus::BadLength << 0 << 0;
+        QTest::newRow("all zero") << QByteArray(11, '\0') << 0x10 << EReplyStatus::AllZero << 0 << 0;
+        QTest::newRow("wrong first byte") << Bytes("6F 88 02 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadAddress << 0 << 0;
+        QTest::newRow("not a VCP reply") << Bytes("6E 88 03 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadType << 0 << 0;
+    }
+    void reply()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, code);
+        QFETCH(EReplyStatus, status);
+        const CDdcCodec::VcpReply reply = CDdcCodec::ParseGetVcpReply(bytes, quint8(code));
+        QCOMPARE(CDdcCodec::StatusText(reply.eStatus), CDdcCodec::StatusText(status));
+        if (status == EReplyStatus::Ok) {
+            QTEST(reply.nMax, "max");
+            QTEST(reply.nValue, "value");
+        }
+    }
+
+    void codeAndBusFromText()
+    {
+        const QStringList listCodes{"0x10", "0Xef", "0x4", "0x100", "10", "0x", "0x-1", "0xZZ", ""};
+        QList<int> listParsed;
+        for (const QString& strCode : listCodes)
+            listParsed.append(CDdcCodec::CodeFromText(strCode));
+        QCOMPARE(listParsed, (QList<int>{0x10, 0xEF, 0x04, -1, -1, -1, -1, -1, -1}));
+
+        const QString strGuid = QStringLiteral("{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
+        const QStringList listIds{"\\\\?\\DISPLAY#ZVO24F1#card1-HDMI-A-1&UID12#" + strGuid,
+                                  "\\\\?\\display#zvo27a1#card0-DP-1&uid7#" + strGuid.toUpper(),
+                                  "\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID#" + strGuid,
+                                  "\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID99999999#" + strGuid,
+                                  "\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID5#{00000000-0000-0000-0000-000000000000}",
+                                  "\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID5#" + strGuid + "x"};
+        QList<int> listBuses;
+        for (const QString& strId : listIds)
+            listBuses.append(CDdcciMonitorControl::BusFromDeviceId(strId));
+        QCOMPARE(listBuses, (QList<int>{12, 7, -1, -1, -1, -1}));
+    }
+
+    // Which failures are asked again, how often, and after which pauses (30, 60, 90, 120 ms).
+    void retryRules_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("arg");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<EStatus>("status");
+        QTest::addColumn<int>("attempts");
+        QTest::newRow("bad checksum once") << int(Corrupt) << int(EReplyFault::BadChecksum) << 1 << EStatus::Ok << 2;
+        QTest::newRow("all-zero reply once") << int(Corrupt) << int(EReplyFault::AllZero) << 1 << EStatus::Ok << 2;
+        QTest::newRow("null message once") << int(Corrupt) << int(EReplyFault::NullMessage) << 1 << EStatus::Ok << 2;
+        QTest::newRow("EIO on the request") << int(FailWrites) << EIO << 1 << EStatus::Ok << 2;
+        QTest::newRow("EIO on the reply") << int(FailReads) << EIO << 1 << EStatus::Ok << 2;
+        QTest::newRow("EREMOTEIO on the reply") << int(FailReads) << EREMOTEIO << 1 << EStatus::Ok << 2;
+        QTest::newRow("ENXIO on the request") << int(FailWrites) << ENXIO << 1 << EStatus::Ok << 2;
+        QTest::newRow("ENXIO on the reply") << int(FailReads) << ENXIO << 1 << EStatus::Ok << 2;
+        QTest::newRow("bad checksum every time") << int(Corrupt) << int(EReplyFault::BadChecksum) << 1000 << EStatus::Failed << 5;
+        QTest::newRow("EIO every time") << int(FailReads) << EIO << 1000 << EStatus::Failed << 5;
+        QTest::newRow("EBUSY") << int(FailWrites) << EBUSY << 1000 << EStatus::Failed << 1;
+        QTest::newRow("EBUSY on the reply") << int(FailReads) << EBUSY << 1000 << EStatus::Failed << 1;
+        QTest::newRow("EBADF") << int(FailWrites) << EBADF << 1000 << EStatus::Failed << 1;
+        QTest::newRow("reply for another code") << int(Corrupt) << int(EReplyFault::WrongCode) << 1 << EStatus::Failed << 1;
         // A Null reply may only mean "not ready yet"; the others are answers.
-        QTest::newRow("result code") << EUnsupportedStyle::ResultCode << 1;
-        QTest::newRow("null message") << EUnsupportedStyle::NullMessage << 1 + DdcTimings().nRetries;
-        QTest::newRow("all value bytes zero") << EUnsupportedStyle::ZeroValues << 1;
+        QTest::newRow("unsupported: result code") << int(Unsupported) << int(EUnsupportedStyle::ResultCode) << 0 << EStatus::Unsupported << 1;
+        QTest::newRow("unsupported: null message") << int(Unsupported) << int(EUnsupportedStyle::NullMessage) << 0 << EStatus::Unsupported << 5;
+        QTest::newRow("unsupported: zero values") << int(Unsupported) << int(EUnsupportedStyle::ZeroValues) << 0 << EStatus::Unsupported << 1;
     }
-    void unsupported()
-    {
-        QFETCH(EUnsupportedStyle, style);
-        QFETCH(int, requests);
-        Rig rig;
-        rig.Monitor().SetUnsupported(0x62, style);
-        const CDdcTransport::Result result = rig.pTransport->GetVcp(0x62);
-        QVERIFY(result.eStatus == CDdcTransport::EStatus::Unsupported);
-        QCOMPARE(rig.Monitor().Count("GET 0x62"), requests);
-        // Nothing worked better, so nothing was learnt.
-        QCOMPARE(rig.pTransport->ReplyDelayMs(), CFakeDdcRig::FastTimings().nReplyDelayMs);
-    }
-
-    void transientFailureRecovers_data()
-    {
-        QTest::addColumn<int>("fault");   // an EReplyFault, or an errno on the request or reply
-        QTest::addColumn<bool>("onRead");
-        QTest::newRow("bad checksum") << int(EReplyFault::BadChecksum) << true;
-        QTest::newRow("all-zero reply") << int(EReplyFault::AllZero) << true;
-        QTest::newRow("null message") << int(EReplyFault::NullMessage) << true;
-        QTest::newRow("EIO on the request") << EIO << false;
-        QTest::newRow("EIO on the reply") << EIO << true;
-        QTest::newRow("EREMOTEIO on the reply") << EREMOTEIO << true;
-        QTest::newRow("ENXIO on the request") << ENXIO << false;
-        QTest::newRow("ENXIO on the reply") << ENXIO << true;
-    }
-    void transientFailureRecovers()
+    void retryRules()
     {
         QFETCH(int, fault);
-        QFETCH(bool, onRead);
-        Rig rig;
-        if (fault <= int(EReplyFault::NullMessage))
-            rig.Monitor().CorruptNextReplies(EReplyFault(fault), 1);
-        else if (onRead)
-            rig.Monitor().FailNextReads(fault, 1);
+        QFETCH(int, arg);
+        QFETCH(int, times);
+        QFETCH(EStatus, status);
+        QFETCH(int, attempts);
+        DdcTimings timings = CFakeDdcRig::FastTimings();
+        timings.nRetryPauseMs = 30;
+        Rig rig(timings);
+        if (fault == Corrupt)
+            rig.Monitor().CorruptNextReplies(EReplyFault(arg), times);
+        else if (fault == FailReads)
+            rig.Monitor().FailNextReads(arg, times);
+        else if (fault == FailWrites)
+            rig.Monitor().FailNextWrites(arg, times);
         else
-            rig.Monitor().FailNextWrites(fault, 1);
+            rig.Monitor().SetUnsupported(0x10, EUnsupportedStyle(arg));
+        QElapsedTimer timer;
+        timer.start();
         const CDdcTransport::Result result = rig.pTransport->GetVcp(0x10);
-        QVERIFY2(result.eStatus == CDdcTransport::EStatus::Ok, qPrintable(result.strWhy));
-        QCOMPARE(result.nValue, 80);
-        QCOMPARE(result.nAttempts, 2);
+        QVERIFY2(result.eStatus == status, qPrintable(result.strWhy));
+        QCOMPARE(result.nAttempts, attempts);
+        QVERIFY(timer.elapsed() >= 30 * attempts * (attempts - 1) / 2);
+        if (fault != FailWrites)
+            QCOMPARE(rig.Monitor().Count("GET 0x10"), attempts);
+        if (status == EStatus::Ok) {
+            QCOMPARE(result.nValue, 80);
+            return;
+        }
+        QCOMPARE(result.nValue, -1);
+        // Nothing worked better, so nothing was learnt.
+        QCOMPARE(rig.pTransport->ReplyDelayMs(), timings.nReplyDelayMs);
+        if (fault == FailWrites || fault == FailReads)
+            QCOMPARE(result.nError, arg);
+        if (fault == FailWrites) {
+            const CDdcTransport::Result write = rig.pTransport->SetVcp(0x10, 1);
+            QCOMPARE(write.nAttempts, 1);
+            QCOMPARE(write.nError, arg);
+        }
     }
 
     void silentDisplayIsAskedOnce()
@@ -116,97 +202,22 @@ private slots:
         QCOMPARE(rig.pTransport->GetVcp(0x10).nAttempts, 2);
     }
 
-    void slowDisplayIsLearnt_data()
-    {
-        // Reply times the waits of 40, 60, 90, 135 ms hit exactly, so a sleep can't come short.
-        QTest::addColumn<int>("replyMs");
-        QTest::addColumn<int>("attempts");
-        QTest::newRow("60 ms") << 60 << 2;
-        QTest::newRow("135 ms") << 135 << 4;
-    }
     void slowDisplayIsLearnt()
     {
-        QFETCH(int, replyMs);
-        QFETCH(int, attempts);
+        // A reply time the waits of 40, 60, 90, 135 ms hit exactly, so a sleep can't come short.
         DdcTimings timings = CFakeDdcRig::FastTimings();
         timings.nReplyDelayMs = 40;
         Rig rig(timings);
-        rig.Monitor().SetRequiredDelays(replyMs, 0);
+        rig.Monitor().SetRequiredDelays(135, 0);
         const CDdcTransport::Result first = rig.pTransport->GetVcp(0x10);
-        QVERIFY2(first.eStatus == CDdcTransport::EStatus::Ok, qPrintable(first.strWhy));
-        QCOMPARE(first.nValue, 80);
-        if (first.nAttempts < attempts)
+        QVERIFY2(first.nValue == 80, qPrintable(first.strWhy));
+        if (first.nAttempts < 4)
             QSKIP("a shorter wait overslept into the display's time");
-        QCOMPARE(rig.pTransport->ReplyDelayMs(), replyMs);
-
         // The next read waits long enough at once.
         const CDdcTransport::Result next = rig.pTransport->GetVcp(0x12);
         QCOMPARE(next.nValue, 50);
         QCOMPARE(next.nAttempts, 1);
-        QCOMPARE(rig.pTransport->ReplyDelayMs(), replyMs);
-    }
-
-    void givesUpAfterLimit_data()
-    {
-        QTest::addColumn<bool>("checksum");
-        QTest::newRow("bad checksum every time") << true;
-        QTest::newRow("EIO every time") << false;
-    }
-    void givesUpAfterLimit()
-    {
-        QFETCH(bool, checksum);
-        DdcTimings timings = CFakeDdcRig::FastTimings();
-        timings.nRetryPauseMs = 30;
-        Rig rig(timings);
-        if (checksum)
-            rig.Monitor().CorruptNextReplies(EReplyFault::BadChecksum, 1000);
-        else
-            rig.Monitor().FailNextReads(EIO, 1000);
-        QElapsedTimer timer;
-        timer.start();
-        const CDdcTransport::Result result = rig.pTransport->GetVcp(0x10);
-        QVERIFY(result.eStatus == CDdcTransport::EStatus::Failed);
-        QCOMPARE(result.nAttempts, 1 + timings.nRetries);
-        QCOMPARE(rig.Monitor().Count("GET 0x10"), 1 + timings.nRetries);
-        // Pauses of 30, 60, 90 and 120 ms between the attempts.
-        QVERIFY(timer.elapsed() >= 300);
-    }
-
-    void permanentFailureNotRetried_data()
-    {
-        QTest::addColumn<int>("error");
-        QTest::addColumn<bool>("onRead");
-        QTest::newRow("EBUSY") << EBUSY << false;
-        QTest::newRow("EBUSY on the reply") << EBUSY << true;
-        QTest::newRow("EBADF") << EBADF << false;
-    }
-    void permanentFailureNotRetried()
-    {
-        QFETCH(int, error);
-        QFETCH(bool, onRead);
-        Rig rig;
-        if (onRead)
-            rig.Monitor().FailNextReads(error, 1000);
-        else
-            rig.Monitor().FailNextWrites(error, 1000);
-        const CDdcTransport::Result read = rig.pTransport->GetVcp(0x10);
-        QVERIFY(read.eStatus == CDdcTransport::EStatus::Failed);
-        QCOMPARE(read.nAttempts, 1);
-        QCOMPARE(read.nError, error);
-        if (!onRead) {
-            const CDdcTransport::Result write = rig.pTransport->SetVcp(0x10, 1);
-            QCOMPARE(write.nAttempts, 1);
-            QCOMPARE(write.nError, error);
-        }
-    }
-
-    void replyForAnotherCodeFails()
-    {
-        Rig rig;
-        rig.Monitor().CorruptNextReplies(EReplyFault::WrongCode, 1);
-        const CDdcTransport::Result result = rig.pTransport->GetVcp(0x10);
-        QVERIFY(result.eStatus == CDdcTransport::EStatus::Failed);
-        QCOMPARE(result.nValue, -1);
+        QCOMPARE(rig.pTransport->ReplyDelayMs(), 135);
     }
 
     void hungBusTimesOut()
@@ -216,11 +227,9 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         const CDdcTransport::Result result = rig.pTransport->GetVcp(0x10);
-        QVERIFY(result.eStatus == CDdcTransport::EStatus::Failed);
         QCOMPARE(result.nError, ETIMEDOUT);
         QCOMPARE(result.nAttempts, 1);
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
-
         // The wedged device is dropped: the next transfer opens it again and works.
         rig.Monitor().Release();
         QCOMPARE(rig.pTransport->GetVcp(0x10).nValue, 80);
@@ -234,47 +243,26 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(rig.pTransport->GetVcp(0x10).nValue, 80);
-        QCOMPARE(rig.pTransport->ReplyDelayMs(), 40);
-        QVERIFY(rig.pTransport->SetVcp(0x10, 60).eStatus == CDdcTransport::EStatus::Ok);
-        QVERIFY(rig.pTransport->SetVcp(0x10, 61).eStatus == CDdcTransport::EStatus::Ok);
+        QCOMPARE(rig.pTransport->SetVcp(0x10, 60).nAttempts, 1);
+        QCOMPARE(rig.pTransport->SetVcp(0x10, 61).nAttempts, 1);
         QCOMPARE(rig.pTransport->GetVcp(0x10).nValue, 61);
         QCOMPARE(rig.Monitor().Violations(), 0);
         QVERIFY(timer.elapsed() >= 2 * 40 + 3 * 50);
-
-        // The simulated display does notice a host in a hurry.
-        DdcTimings hurried = CFakeDdcRig::FastTimings();
-        hurried.nReplyDelayMs = 0;
-        hurried.nMessageGapMs = 0;
-        hurried.nRetries = 0;
-        Rig rush(hurried);
-        rush.Monitor().SetRequiredDelays(40, 50);
-        rush.pTransport->SetVcp(0x10, 1);
-        QVERIFY(rush.pTransport->GetVcp(0x10).eStatus == CDdcTransport::EStatus::Failed);
-        QVERIFY(rush.Monitor().Violations() > 0);
     }
 
     void missingAccessSaidOnce()
     {
-        s_listWarnings.clear();
         const QtMessageHandler previous = qInstallMessageHandler(CollectWarnings);
-        for (int i = 0; i < 2; ++i) {
-            Rig rig;
-            rig.Monitor().FailOpen(EACCES);
-            const CDdcTransport::Result result = rig.pTransport->GetVcp(0x10);
-            QCOMPARE(result.nError, EACCES);
-            QCOMPARE(result.nAttempts, 1);
-            QCOMPARE(rig.pTransport->SetVcp(0x10, 1).nAttempts, 1);
-        }
-        for (int nError : {ENOENT, ENOENT, EBUSY, EBUSY}) {
+        for (int nError : {EACCES, EACCES, ENOENT, ENOENT, EBUSY, EBUSY}) {
             Rig rig;
             rig.Monitor().FailOpen(nError);
-            QCOMPARE(rig.pTransport->GetVcp(0x10).nAttempts, 1);
+            const CDdcTransport::Result result = rig.pTransport->GetVcp(0x10);
+            QCOMPARE(QList<int>({result.nError, result.nAttempts, rig.pTransport->SetVcp(0x10, 1).nAttempts}), (QList<int>{nError, 1, 1}));
         }
         qInstallMessageHandler(previous);
         QCOMPARE(s_listWarnings.size(), 3);
-        QVERIFY(s_listWarnings.at(0).contains("no permission to open fake-i2c-5"));
-        QVERIFY(s_listWarnings.at(0).contains("udev rule"));
-        QVERIFY(s_listWarnings.at(0).contains("i2c group"));
+        for (const char* szPart : {"no permission to open fake-i2c-5", "udev rule", "i2c group"})
+            QVERIFY(s_listWarnings.at(0).contains(szPart));
         QVERIFY(s_listWarnings.at(1).contains("modprobe i2c-dev"));
         QVERIFY(s_listWarnings.at(2).contains("kernel driver has claimed"));
     }
