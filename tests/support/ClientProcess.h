@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -42,12 +39,11 @@ class CClientRun
 {
 public:
     CClientRun(const CClientCopy& copy, const QProcessEnvironment& env);
-    ~CClientRun();
+    ~CClientRun() { Kill(); }
     CClientRun(const CClientRun&) = delete;
     CClientRun& operator=(const CClientRun&) = delete;
 
-    QProcess& Process() { return *m_pProcess; }
-    bool IsRunning() const { return m_pProcess->state() != QProcess::NotRunning; }
+    bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
     // Waits for the end; true when it ended on its own with exit code 0.
     bool FinishedWithZero(int nTimeoutMs);
     // Everything the process printed so far (stdout and stderr merged).
@@ -55,7 +51,7 @@ public:
     void Kill();
 
 private:
-    std::unique_ptr<QProcess> m_pProcess;
+    QProcess m_process;
     QByteArray m_baOutput;
 };
 
