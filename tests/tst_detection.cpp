@@ -112,7 +112,7 @@ private slots:
     }
     void cleanup() { CDDCUtil::GetInstance()->SetDisplayPlatform(nullptr); }
 
-    void twoMonitorsOnOneAdapter()
+    void twoMonitorsOnOneAdapterAndRedetection()
     {
         CFakePlatform platform;
         platform.Add(1, ID_A).Add(1, ID_B, "Monitor1").listDisplays[0].nPhysicalMonitors = 2;
@@ -130,6 +130,17 @@ private slots:
         // The rate of the display showing each monitor, by monitor id.
         QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(1), 165);
         QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(9), -1);
+
+        // A new detection replaces the list; one that finds nothing keeps the current monitor.
+        m_platform.listAdapters.first().listMonitors.removeFirst();
+        CDDCUtil::GetInstance()->Init();
+        QCOMPARE(Names(), QStringList{"ZVO G24F"});
+        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("ZVO G24F"));
+        m_platform.listAdapters.clear();
+        CDDCUtil::GetInstance()->Init();
+        QVERIFY(Names().isEmpty());
+        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("ZVO G24F"));
+        QCOMPARE(log.Count(LOG_INFO, "CDDCUtil::Init", "===> [ZVO] monitor didn't detected! <==="), 1);
     }
 
     // Which monitors of DISPLAY1, which has one physical monitor, count.
@@ -224,25 +235,6 @@ private slots:
         Detect(platform);
         QCOMPARE(Names(), names);
         QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(0), 75);
-    }
-
-    // A new detection replaces the list; one that finds nothing keeps the current monitor.
-    void redetection()
-    {
-        CFakePlatform platform;
-        platform.Add(1, ID_A).Add(2, ID_B);
-        Detect(platform);
-        QCOMPARE(Names(), (QStringList{"27A1", "24F1"}));
-        m_platform.listAdapters.removeFirst();
-        CDDCUtil::GetInstance()->Init();
-        QCOMPARE(Names(), QStringList{"24F1"});
-        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("24F1"));
-        m_platform.listAdapters.clear();
-        CLogCapture log;
-        CDDCUtil::GetInstance()->Init();
-        QVERIFY(Names().isEmpty());
-        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("24F1"));
-        QCOMPARE(log.Count(LOG_INFO, "CDDCUtil::Init", "===> [ZVO] monitor didn't detected! <==="), 1);
     }
 
     // A failing display is skipped, a failing walk ends the detection; either way it finishes.

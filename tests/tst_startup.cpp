@@ -1,10 +1,13 @@
 #include "app/StartUp.h"
 #include "tests/support/ClientProcess.h"
+#include "ui/pages/SystemSettingWidget.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -62,21 +65,23 @@ private slots:
     }
 
     // The stored language picks the translators; anything but 1 is Chinese. Reading makes no file.
+    // Qt's texts and the pages' follow.
     void installTranslators_data()
     {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("okText");
-        QTest::newRow("no settings file") << QByteArray() << ZH_FILES << QStringLiteral("确定");
-        QTest::newRow("English") << QByteArray("1") << EN_FILE << "OK";
-        QTest::newRow("2") << QByteArray("2") << ZH_FILES << QStringLiteral("确定");
-        QTest::newRow("1 plus 2^32") << QByteArray("4294967297") << ZH_FILES << QStringLiteral("确定");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList listChinese{QStringLiteral("确定"), QStringLiteral("显示器恢复出厂设置"), QStringLiteral("OSD语言")};
+        QTest::newRow("no settings file") << QByteArray() << ZH_FILES << listChinese;
+        QTest::newRow("English") << QByteArray("1") << EN_FILE << QStringList{"OK", "Monitor Factory Reset", "OSD Language"};
+        QTest::newRow("2") << QByteArray("2") << ZH_FILES << listChinese;
+        QTest::newRow("1 plus 2^32") << QByteArray("4294967297") << ZH_FILES << listChinese;
     }
     void installTranslators()
     {
         QFETCH(QByteArray, stored);
         QFETCH(QString, expected);
-        QFETCH(QString, okText);
+        QFETCH(QStringList, texts);
         if (!stored.isNull())
             WriteFile(ConfigPath(), "[LANGUAGE]\nLANGUAGE_TYPE=" + stored + "\n");
         InstallTranslators(App());
@@ -84,8 +89,14 @@ private slots:
         for (QTranslator* pTranslator : App().findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly))
             listLoaded.append(pTranslator->filePath());
         QCOMPARE(listLoaded.join(' '), expected);
-        // Installed, not only loaded: Qt's own button texts follow the language.
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), okText);
+        QStringList listShown{QCoreApplication::translate("QPlatformTheme", "OK")};
+        const CSystemSettingWidget page;
+        for (const QLabel* pLabel : page.findChildren<QLabel*>())
+            listShown << pLabel->text();
+        for (const QAbstractButton* pButton : page.findChildren<QAbstractButton*>())
+            listShown << pButton->text();
+        for (const QString& strText : qAsConst(texts))
+            QVERIFY2(listShown.contains(strText), qPrintable(strText));
         QCOMPARE(QFile::exists(ConfigPath()), !stored.isNull());
     }
 
@@ -152,7 +163,7 @@ private slots:
         if (QDate::currentDate().toString("yyyy-MM-dd") != strToday)
             QSKIP("the day changed during the test");
 
-        QCOMPARE(copy.LogFiles(), QStringList{copy.Dir() + "/logs/Log_" + strToday + ".txt"});
+        QVERIFY(QFile::exists(copy.Dir() + "/logs/Log_" + strToday + ".txt"));
         const QStringList listLines = copy.LogLines();
         QCOMPARE(listLines.size(), 5);
         QCOMPARE(listLines.at(1), QStringLiteral("********************* Zavo Monitor Client Running Log **********************"));

@@ -1,20 +1,10 @@
-#include "app/ConfigSettings.h"
-#include "app/StartUp.h"
-#include "ui/pages/StandardModeWidget.h"
-#include "ui/pages/SystemSettingWidget.h"
-
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
-
-#include <memory>
 
 namespace
 {
@@ -50,19 +40,11 @@ QMap<QString, QString> ReadTs(const QString& strPath)
 }
 }
 
-// The translation files against the code that uses them, and the interface in both languages.
+// The translation files against the code that uses them.
 class TestTranslations : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(pTranslator);
-            delete pTranslator;
-        }
-    }
-
     // lupdate over the sources, as scripts/update-translations.sh runs it, into copies of the
     // files: each copy must list exactly the texts the committed file lists.
     void tsFilesMatchSources()
@@ -113,43 +95,7 @@ private slots:
         QCOMPARE(listFinished, (QStringList{"CStandardModeWidget | High_O -> |High", "CStandardModeWidget | High_l -> |High",
                                             "CSystemSettingWidget | Factory Reset -> |Monitor Factory Reset"}));
     }
-
-    // The stored language picks the translators at start-up; the pages then show its texts.
-    void pageTexts_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<bool>("system");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QStringList>("notShown");
-        QTest::newRow("system, English") << 1 << true << QStringList{"Monitor Factory Reset", "Reset", "OSD Language", "English"}
-                                         << QStringList{"Factory Reset", QStringLiteral("重置")};
-        QTest::newRow("standard, any other value is Chinese")
-            << 2 << false << QStringList{QStringLiteral("快速设置"), QStringLiteral("高"), "Xbox/PS"} << QStringList{"High", "High_l", "Fast Setting"};
-    }
-    void pageTexts()
-    {
-        QFETCH(int, language);
-        QFETCH(bool, system);
-        QFETCH(QStringList, shown);
-        QFETCH(QStringList, notShown);
-        SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", language);
-        InstallTranslators(*qApp);
-        std::unique_ptr<QWidget> pPage(system ? static_cast<QWidget*>(new CSystemSettingWidget) : new CStandardModeWidget);
-        QStringList listTexts;
-        for (const QLabel* pLabel : pPage->findChildren<QLabel*>())
-            listTexts << pLabel->text();
-        for (const QAbstractButton* pButton : pPage->findChildren<QAbstractButton*>())
-            listTexts << pButton->text();
-        for (const QComboBox* pCombo : pPage->findChildren<QComboBox*>()) {
-            for (int i = 0; i < pCombo->count(); ++i)
-                listTexts << pCombo->itemText(i);
-        }
-        for (const QString& strText : qAsConst(shown))
-            QVERIFY2(listTexts.contains(strText), qPrintable(strText + " not shown"));
-        for (const QString& strText : qAsConst(notShown))
-            QVERIFY2(!listTexts.contains(strText), qPrintable(strText + " shown"));
-    }
 };
 
-QTEST_MAIN(TestTranslations)
+QTEST_GUILESS_MAIN(TestTranslations)
 #include "tst_translations.moc"

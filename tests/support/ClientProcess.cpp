@@ -20,18 +20,11 @@ CClientCopy::CClientCopy(bool bWithPlugin)
 #endif
 }
 
-QStringList CClientCopy::LogFiles() const
-{
-    QStringList listFiles;
-    const QDir dir(m_strDir + QStringLiteral("/logs"));
-    for (const QString& strName : dir.entryList({QStringLiteral("Log_*.txt")}, QDir::Files, QDir::Name))
-        listFiles.append(dir.filePath(strName));
-    return listFiles;
-}
-
 QStringList CClientCopy::LogLines() const
 {
-    QFile file(LogFiles().size() == 1 ? LogFiles().first() : QString());
+    const QDir dir(m_strDir + QStringLiteral("/logs"));
+    const QStringList listFiles = dir.entryList({QStringLiteral("Log_*.txt")}, QDir::Files);
+    QFile file(listFiles.size() == 1 ? dir.filePath(listFiles.first()) : QString());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QStringList();
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -23,9 +23,8 @@ public:
 #else
     QString Executable() const { return m_strDir + QStringLiteral("/ZavoClient"); }
 #endif
-    // The daily log files the client wrote (logs/Log_*.txt).
-    QStringList LogFiles() const;
-    // Lines of the single log file, read as UTF-8; empty when there is none.
+    // Lines of the single log file the client wrote (logs/Log_*.txt), read as UTF-8; empty
+    // unless there is exactly one.
     QStringList LogLines() const;
 
 private:
