@@ -143,30 +143,6 @@ private slots:
         QCOMPARE(log.Count(LOG_INFO, "CDDCUtil::Init", "===> [ZVO] monitor didn't detected! <==="), 1);
     }
 
-    // Which monitors of DISPLAY1, which has one physical monitor, count.
-    void candidates_data()
-    {
-        QTest::addColumn<QString>("monitor");
-        QTest::addColumn<uint>("flags");
-        QTest::addColumn<int>("found");
-        QTest::newRow("Monitor1 of one") << "\\\\.\\DISPLAY1\\Monitor1" << 0x1u << 1;
-        QTest::newRow("Monitor2 of one") << "\\\\.\\DISPLAY1\\Monitor2" << 0x1u << 0;
-        QTest::newRow("other display") << "\\\\.\\DISPLAY2\\Monitor0" << 0x1u << 0;
-        QTest::newRow("case differs") << "\\\\.\\display1\\Monitor0" << 0x1u << 0;
-        QTest::newRow("attached, inactive") << "\\\\.\\DISPLAY1\\Monitor0" << 0x2u << 0;
-        QTest::newRow("active, mirroring") << "\\\\.\\DISPLAY1\\Monitor0" << 0x9u << 0;
-    }
-    void candidates()
-    {
-        QFETCH(QString, monitor);
-        QFETCH(uint, flags);
-        QFETCH(int, found);
-        CFakePlatform platform;
-        platform.Add(1, ID_A, "Monitor0", flags).listAdapters[0].listMonitors[0].strDeviceName = monitor;
-        Detect(platform);
-        QCOMPARE(Names().size(), found);
-    }
-
     // The EDID's name, else the model code of the device id without the maker's letters.
     void naming_data()
     {
@@ -237,28 +213,47 @@ private slots:
         QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(0), 75);
     }
 
-    // A failing display is skipped, a failing walk ends the detection; either way it finishes.
-    void platformFailures_data()
+    // Which monitors count: DISPLAY1 has one physical monitor, A's monitor is named and flagged
+    // as the row says; B on DISPLAY2 is plain. A failing display is skipped, a failing walk ends
+    // the detection; either way it finishes.
+    void whichMonitorsCount_data()
     {
+        QTest::addColumn<QString>("monitor");
+        QTest::addColumn<uint>("flags");
         QTest::addColumn<int>("failure");
+        QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("error");
-        QTest::newRow("count") << 0 << "Failed to get physical monitor count.";
-        QTest::newRow("monitors") << 1 << "Failed to get physical monitors.";
-        QTest::newRow("walk throws") << 2 << "Monitor detection failed: adapter walk broke";
+        const QStringList listB{"24F1"};
+        QTest::newRow("Monitor1 of one") << "\\\\.\\DISPLAY1\\Monitor1" << 0x1u << 0 << QStringList{"27A1", "24F1"} << "";
+        QTest::newRow("Monitor2 of one") << "\\\\.\\DISPLAY1\\Monitor2" << 0x1u << 0 << listB << "";
+        QTest::newRow("unknown display") << "\\\\.\\DISPLAY3\\Monitor0" << 0x1u << 0 << listB << "";
+        QTest::newRow("case differs") << "\\\\.\\display1\\Monitor0" << 0x1u << 0 << listB << "";
+        QTest::newRow("attached, inactive") << "\\\\.\\DISPLAY1\\Monitor0" << 0x2u << 0 << listB << "";
+        QTest::newRow("active, mirroring") << "\\\\.\\DISPLAY1\\Monitor0" << 0x9u << 0 << listB << "";
+        QTest::newRow("count fails") << "\\\\.\\DISPLAY1\\Monitor0" << 0x1u << 1 << listB << "Failed to get physical monitor count.";
+        QTest::newRow("monitors fail") << "\\\\.\\DISPLAY1\\Monitor0" << 0x1u << 2 << listB << "Failed to get physical monitors.";
+        QTest::newRow("walk throws") << "\\\\.\\DISPLAY1\\Monitor0" << 0x1u << 3 << QStringList()
+                                     << "Monitor detection failed: adapter walk broke";
     }
-    void platformFailures()
+    void whichMonitorsCount()
     {
+        QFETCH(QString, monitor);
+        QFETCH(uint, flags);
         QFETCH(int, failure);
+        QFETCH(QStringList, names);
         QFETCH(QString, error);
         CFakePlatform platform;
-        platform.Add(1, ID_A).Add(2, ID_B).bThrow = failure == 2;
-        (failure == 0 ? platform.listDisplays[0].bCountOk : platform.listDisplays[0].bMonitorsOk) = failure == 2;
+        platform.Add(1, ID_A, "Monitor0", flags).Add(2, ID_B).bThrow = failure == 3;
+        platform.listAdapters[0].listMonitors[0].strDeviceName = monitor;
+        platform.listDisplays[0].bCountOk = failure != 1;
+        platform.listDisplays[0].bMonitorsOk = failure != 2;
         QSignalSpy spy(CDDCUtil::GetInstance().data(), &CDDCUtil::Sig_MonitorDetectFinished);
         CLogCapture log;
         Detect(platform);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(Names(), failure == 2 ? QStringList() : QStringList{"24F1"});
-        QCOMPARE(log.Count(LOG_ERROR, "CDDCUtil::DetectMonitor", error), 1);
+        QCOMPARE(Names(), names);
+        QCOMPARE(log.CountLevel(LOG_ERROR), error.isEmpty() ? 0 : 1);
+        QVERIFY(error.isEmpty() || log.Has(LOG_ERROR, "CDDCUtil::DetectMonitor", error));
     }
 };
 
