@@ -18,11 +18,6 @@ namespace
 const QString EN_FILE = QStringLiteral(":/Lang/Translation/Language_en_US.qm");
 const QString ZH_FILES = QStringLiteral(":/Lang/Translation/Language_zh_CN.qm :/Lang/Translation/qtbase_zh_CN.qm");
 
-QApplication& App()
-{
-    return *static_cast<QApplication*>(QCoreApplication::instance());
-}
-
 QString ConfigPath()
 {
     return QCoreApplication::applicationDirPath() + "/SystemConfig.ini";
@@ -57,11 +52,11 @@ private slots:
     void cleanup()
     {
         QFile::remove(ConfigPath());
-        for (QTranslator* pTranslator : App().findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
             QCoreApplication::removeTranslator(pTranslator);
             delete pTranslator;
         }
-        App().setStyleSheet(QString());
+        qApp->setStyleSheet(QString());
     }
 
     // The stored language picks the translators; anything but 1 is Chinese. Reading makes no file.
@@ -84,9 +79,9 @@ private slots:
         QFETCH(QStringList, texts);
         if (!stored.isNull())
             WriteFile(ConfigPath(), "[LANGUAGE]\nLANGUAGE_TYPE=" + stored + "\n");
-        InstallTranslators(App());
+        InstallTranslators(*qApp);
         QStringList listLoaded;
-        for (QTranslator* pTranslator : App().findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly))
             listLoaded.append(pTranslator->filePath());
         QCOMPARE(listLoaded.join(' '), expected);
         QStringList listShown{QCoreApplication::translate("QPlatformTheme", "OK")};
@@ -112,22 +107,22 @@ private slots:
         for (const QString& strName : QDir(dir.path()).entryList({"?.qss"}, QDir::Files, QDir::Unsorted))
             strExpected += strName + " { color: red; }\n";
         QCOMPARE(ReadStyleSheets(dir.path()), strExpected);
-        App().setStyleSheet("QWidget { margin: 1px; }");
-        LoadStyleSheets(App(), empty.path());
-        QCOMPARE(App().styleSheet(), QStringLiteral("QWidget { margin: 1px; }"));
+        qApp->setStyleSheet("QWidget { margin: 1px; }");
+        LoadStyleSheets(*qApp, empty.path());
+        QCOMPARE(qApp->styleSheet(), QStringLiteral("QWidget { margin: 1px; }"));
         QVERIFY(QFile::remove(dir.filePath("a.qss")) && QFile::remove(dir.filePath("b.qss")));
-        LoadStyleSheets(App(), dir.path());
-        QCOMPARE(App().styleSheet(), QString());
+        LoadStyleSheets(*qApp, dir.path());
+        QCOMPARE(qApp->styleSheet(), QString());
     }
 
     // The built-in style sheets all load and Qt can parse them.
     void compiledInStyleSheetsApplyCleanly()
     {
-        LoadStyleSheets(App());
+        LoadStyleSheets(*qApp);
         QFile common(STYLE_SHEET_FOLDER + "/Common.qss");
         QVERIFY(common.open(QIODevice::ReadOnly));
-        QVERIFY(App().styleSheet().contains(QString::fromUtf8(common.readAll())));
-        QCOMPARE(App().styleSheet(), ReadStyleSheets(STYLE_SHEET_FOLDER));
+        QVERIFY(qApp->styleSheet().contains(QString::fromUtf8(common.readAll())));
+        QCOMPARE(qApp->styleSheet(), ReadStyleSheets(STYLE_SHEET_FOLDER));
         s_listStyleWarnings.clear();
         s_previousHandler = qInstallMessageHandler(CatchStyleWarnings);
         QWidget().ensurePolished();
