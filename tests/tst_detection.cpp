@@ -11,61 +11,42 @@
 
 namespace
 {
-const QString MONITOR_GUID = QStringLiteral("{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
-const QString ID_A = QStringLiteral("\\\\?\\DISPLAY#ZVO27A1#5&1a2b3c&0&UID4353#") + MONITOR_GUID;
-const QString ID_B = QStringLiteral("\\\\?\\DISPLAY#ZVO24F1#5&1a2b3c&0&UID4354#") + MONITOR_GUID;
-const QString KEY_A = QStringLiteral("DISPLAY\\ZVO27A1\\5&1a2b3c&0&UID4353");
-const QString KEY_B = QStringLiteral("DISPLAY\\ZVO24F1\\5&1a2b3c&0&UID4354");
+const QString GUID = QStringLiteral("#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
+const QString ID_A = "\\\\?\\DISPLAY#ZVO27A1#5&1a2b3c&0&UID4353" + GUID;
+const QString ID_B = "\\\\?\\DISPLAY#ZVO24F1#5&1a2b3c&0&UID4354" + GUID;
+const QString ENUM = QStringLiteral("SYSTEM\\CurrentControlSet\\Enum\\");
+const QString DETECTED = QStringLiteral("0Display: %1, Monitor Name: %2, Manufacturer: -, Product Code: -.");
 
-// A 128-byte EDID whose display-name descriptor (slot 72) holds these bytes; slot 54 is a
-// timing descriptor.
-QByteArray Edid(const QByteArray& baName)
+// A 128-byte EDID with a timing descriptor in slot 54 and this name in slot 72.
+QByteArray Edid(const QByteArray& baName, char cTag = char(0xFC))
 {
-    QByteArray baEdid(128, '\0');
-    const char header[] = {0, char(0xFF), char(0xFF), char(0xFF), char(0xFF), char(0xFF), char(0xFF), 0};
-    for (int i = 0; i < 8; ++i)
-        baEdid[i] = header[i];
-    baEdid[54] = 0x09;
-    baEdid[55] = char(0xE5);
-    baEdid[75] = char(0xFC);
-    for (int i = 0; i < 13; ++i)
-        baEdid[77 + i] = i < baName.size() ? baName.at(i) : ' ';
-    return baEdid;
+    QByteArray baEdid = QByteArray::fromHex("00ffffffffffff00") + QByteArray(120, '\0');
+    baEdid.replace(54, 2, "\x09\xE5");
+    return baEdid.replace(75, 15, cTag + QByteArray(1, '\0') + baName.leftJustified(13, ' ', true));
 }
 
-// What Windows would answer, as a test lays it out.
+// What Windows would answer, as a test lays it out: DISPLAYn has one physical monitor and the
+// adapter of the same name its monitors. The registry holds EDIDs by instance path and compares
+// without regard to case; a case-sensitive store shows whether the search is used.
 class CFakePlatform : public CDisplayPlatform
 {
 public:
-    struct RegistryEntry
-    {
-        QString strInstance;    // "DISPLAY\ZVO27A1\5&1a2b3c&0&UID4353"
-        QByteArray baEdid;
-    };
-
     QList<Display> listDisplays;
     QList<Adapter> listAdapters;
-    QList<RegistryEntry> listRegistry;
-    // The registry compares without regard to case; a store that does not shows the search.
+    QList<QPair<QString, QByteArray>> listRegistry;
     Qt::CaseSensitivity caseSensitivity = Qt::CaseInsensitive;
     bool bThrow = false;
-    QHash<QString, int> hashRefreshRates;
 
-    void AddDisplay(const QString& strName, int nPhysical)
+    CFakePlatform& Add(int nDisplay, const QString& strId, const QString& strMonitor = "Monitor0", quint32 nFlags = 0x3)
     {
-        Display display;
-        display.strDeviceName = strName;
-        display.nPhysicalMonitors = nPhysical;
-        listDisplays.append(display);
+        const QString strDisplay = QStringLiteral("\\\\.\\DISPLAY%1").arg(nDisplay);
+        if (listDisplays.isEmpty() || listDisplays.last().strDeviceName != strDisplay) {
+            listDisplays.append(Display{strDisplay, 1});
+            listAdapters.append(Adapter{strDisplay, {}});
+        }
+        listAdapters.last().listMonitors.append(MonitorDevice{strDisplay + '\\' + strMonitor, strId, nFlags, QString()});
+        return *this;
     }
-    void AddMonitor(const QString& strAdapter, const QString& strDeviceName, const QString& strDeviceId,
-                    quint32 nFlags = 0x3)
-    {
-        if (listAdapters.isEmpty() || listAdapters.last().strDeviceName != strAdapter)
-            listAdapters.append(Adapter{strAdapter, {}});
-        listAdapters.last().listMonitors.append(MonitorDevice{strDeviceName, strDeviceId, nFlags, QString()});
-    }
-
     QList<Display> Displays() override { return listDisplays; }
     QList<Adapter> Adapters() override
     {
@@ -73,64 +54,38 @@ public:
             throw std::runtime_error("adapter walk broke");
         return listAdapters;
     }
-    bool KeyExists(const QString& strKeyPath) override
-    {
-        return strKeyPath.compare(Root(), caseSensitivity) == 0 && !listRegistry.isEmpty();
-    }
-    QStringList SubKeys(const QString& strKeyPath) override
+    bool KeyExists(const QString& strKey) override { return !strKey.compare(ENUM + "DISPLAY", caseSensitivity) && !listRegistry.isEmpty(); }
+    QStringList SubKeys(const QString& strKey) override
     {
         QStringList listKeys;
-        for (const RegistryEntry& entry : qAsConst(listRegistry)) {
-            const QString strFull = Enum() + entry.strInstance;
-            if (!strFull.startsWith(strKeyPath + QLatin1Char('\\'), caseSensitivity))
-                continue;
-            const QString strChild = strFull.mid(strKeyPath.size() + 1).section(QLatin1Char('\\'), 0, 0);
-            if (!listKeys.contains(strChild))
-                listKeys.append(strChild);
+        for (const auto& entry : qAsConst(listRegistry)) {
+            if ((ENUM + entry.first).startsWith(strKey + '\\', caseSensitivity))
+                listKeys.append((ENUM + entry.first).mid(strKey.size() + 1).section('\\', 0, 0));
         }
+        listKeys.removeDuplicates();
         return listKeys;
     }
-    bool ReadBinaryValue(const QString& strKeyPath, const QString& strValueName, QByteArray& baValue) override
+    bool ReadBinaryValue(const QString& strKey, const QString& strValue, QByteArray& baValue) override
     {
-        for (const RegistryEntry& entry : qAsConst(listRegistry)) {
-            if (strValueName == QLatin1String("EDID") && !entry.baEdid.isEmpty()
-                && strKeyPath.compare(Enum() + entry.strInstance + QStringLiteral("\\Device Parameters"), caseSensitivity)
-                    == 0) {
-                baValue = entry.baEdid;
+        for (const auto& entry : qAsConst(listRegistry)) {
+            if (strValue == "EDID" && !entry.second.isEmpty() && !strKey.compare(ENUM + entry.first + "\\Device Parameters", caseSensitivity)) {
+                baValue = entry.second;
                 return true;
             }
         }
         return false;
     }
-    int RefreshRate(const QString& strDisplayName) override { return hashRefreshRates.value(strDisplayName, -1); }
-
-private:
-    static QString Enum() { return QStringLiteral("SYSTEM\\CurrentControlSet\\Enum\\"); }
-    static QString Root() { return Enum() + QStringLiteral("DISPLAY"); }
+    int RefreshRate(const QString& strDisplay) override { return strDisplay.endsWith('1') ? 165 : 75; }
 };
 
-QList<MonitorInfo> Monitors()
+QStringList Names()
 {
     QList<MonitorInfo> listMonitors;
     CDDCUtil::GetInstance()->GetMonitorList(listMonitors);
-    return listMonitors;
-}
-
-QStringList Names(const QList<MonitorInfo>& listMonitors)
-{
     QStringList listNames;
     for (const MonitorInfo& info : listMonitors)
         listNames.append(info.strMonitorName);
     return listNames;
-}
-
-// The simulated plug-in knows the monitors by these device IDs, so ids come from it.
-QByteArray SimConfigFor(const QStringList& listDeviceIds)
-{
-    QStringList listMonitors;
-    for (const QString& strId : listDeviceIds)
-        listMonitors.append(QStringLiteral("{\"deviceId\":\"%1\"}").arg(QString(strId).replace(QLatin1String("\\"), QLatin1String("\\\\"))));
-    return QStringLiteral("{\"monitors\":[%1]}").arg(listMonitors.join(QLatin1Char(','))).toUtf8();
 }
 }
 
@@ -141,302 +96,164 @@ class TestDetection : public QObject
 private:
     CFakePlatform m_platform;
 
-    void Use(const CFakePlatform& platform)
+    void Detect(const CFakePlatform& platform)
     {
         m_platform = platform;
         CDDCUtil::GetInstance()->SetDisplayPlatform(&m_platform);
+        CDDCUtil::GetInstance()->Init();
     }
 
 private slots:
-    void init() { QVERIFY(TestSupport::UseSimConfig(SimConfigFor({ID_B, ID_A}))); }
+    // The simulated plug-in knows B as 0 and A as 1.
+    void init()
+    {
+        const QString strJson = QStringLiteral("{\"monitors\":[{\"deviceId\":\"%1\"},{\"deviceId\":\"%2\"}]}").arg(ID_B, ID_A);
+        QVERIFY(TestSupport::UseSimConfig(QString(strJson).replace("\\", "\\\\").toUtf8()));
+    }
     void cleanup() { CDDCUtil::GetInstance()->SetDisplayPlatform(nullptr); }
 
-    void twoMonitorsOnOneAdapter()
+    void twoMonitorsOnOneAdapterAndRedetection()
     {
         CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 2);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor0"), ID_A);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor1"), ID_B);
-        platform.listRegistry = {{KEY_A, Edid("ZVO X27Q\n    ")}, {KEY_B, Edid("ZVO G24F\n    ")}};
-        Use(platform);
-
+        platform.Add(1, ID_A).Add(1, ID_B, "Monitor1").listDisplays[0].nPhysicalMonitors = 2;
+        platform.listRegistry = {{CDisplayDeviceId::InstancePath(ID_A), Edid("ZVO X27Q\n")}, {CDisplayDeviceId::InstancePath(ID_B), Edid("ZVO G24F\n")}};
         CLogCapture log;
-        CDDCUtil::GetInstance()->Init();
-        const QList<MonitorInfo> listMonitors = Monitors();
-        QCOMPARE(Names(listMonitors), (QStringList{"ZVO X27Q", "ZVO G24F"}));
-        // Ids are the plug-in's: it lists B first.
-        QCOMPARE(listMonitors.at(0).nMonitorId, 1);
-        QCOMPARE(listMonitors.at(1).nMonitorId, 0);
+        Detect(platform);
+        QList<MonitorInfo> listMonitors;
+        CDDCUtil::GetInstance()->GetMonitorList(listMonitors);
+        QCOMPARE(Names(), (QStringList{"ZVO X27Q", "ZVO G24F"}));
+        QCOMPARE(listMonitors.at(0).strEdidName, QStringLiteral("ZVO X27Q"));
+        QCOMPARE(QList<int>({listMonitors.at(0).nMonitorId, listMonitors.at(1).nMonitorId}), QList<int>({1, 0}));
         QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().nMonitorId, 1);
-        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor",
-                        "0Display: ZVO27A1, Monitor Name: ZVO X27Q, Manufacturer: -, Product Code: -."));
-        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor",
-                        "0Display: ZVO24F1, Monitor Name: ZVO G24F, Manufacturer: -, Product Code: -."));
-        const MonitorInfo& first = listMonitors.at(0);
-        QCOMPARE(first.nIndex, 0);
-        QCOMPARE(first.strEdidName, QStringLiteral("ZVO X27Q"));
-        QVERIFY(first.strDeviceName.isEmpty() && first.strManufacturer.isEmpty() && first.strProductCode.isEmpty()
-                && first.strReserved.isEmpty());
-    }
+        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", DETECTED.arg("ZVO27A1", "ZVO X27Q")));
+        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", DETECTED.arg("ZVO24F1", "ZVO G24F")));
+        // The rate of the display showing each monitor, by monitor id.
+        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(1), 165);
+        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(9), -1);
 
-    void monitorNumbersOfADisplay_data()
-    {
-        QTest::addColumn<int>("physical");
-        QTest::addColumn<QString>("monitorName");
-        QTest::addColumn<int>("found");
-        QTest::newRow("Monitor0 of one") << 1 << "\\\\.\\DISPLAY1\\Monitor0" << 1;
-        QTest::newRow("Monitor1 of one") << 1 << "\\\\.\\DISPLAY1\\Monitor1" << 1;
-        QTest::newRow("Monitor2 of one") << 1 << "\\\\.\\DISPLAY1\\Monitor2" << 0;
-        QTest::newRow("other display") << 1 << "\\\\.\\DISPLAY2\\Monitor0" << 0;
-        QTest::newRow("case differs") << 1 << "\\\\.\\display1\\Monitor0" << 0;
-    }
-    void monitorNumbersOfADisplay()
-    {
-        QFETCH(int, physical);
-        QFETCH(QString, monitorName);
-        QFETCH(int, found);
-        CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), physical);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), monitorName, ID_A);
-        Use(platform);
+        // A new detection replaces the list; one that finds nothing keeps the current monitor.
+        m_platform.listAdapters.first().listMonitors.removeFirst();
         CDDCUtil::GetInstance()->Init();
-        QCOMPARE(Monitors().size(), found);
-    }
-
-    void stateFlags_data()
-    {
-        QTest::addColumn<uint>("flags");
-        QTest::addColumn<int>("found");
-        QTest::newRow("active") << 0x1u << 1;
-        QTest::newRow("inactive") << 0x0u << 0;
-        QTest::newRow("attached only") << 0x2u << 0;
-        QTest::newRow("active, mirroring") << 0x9u << 0;
-    }
-    void stateFlags()
-    {
-        QFETCH(uint, flags);
-        QFETCH(int, found);
-        CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 1);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor0"), ID_A, flags);
-        Use(platform);
+        QCOMPARE(Names(), QStringList{"ZVO G24F"});
+        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("ZVO G24F"));
+        m_platform.listAdapters.clear();
         CDDCUtil::GetInstance()->Init();
-        QCOMPARE(Monitors().size(), found);
+        QVERIFY(Names().isEmpty());
+        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("ZVO G24F"));
+        QCOMPARE(log.Count(LOG_INFO, "CDDCUtil::Init", "===> [ZVO] monitor didn't detected! <==="), 1);
     }
 
+    // The EDID's name, else the model code of the device id without the maker's letters.
     void naming_data()
     {
         QTest::addColumn<QString>("deviceId");
         QTest::addColumn<QByteArray>("edid");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("edidNamed");
         QTest::addColumn<QString>("logModel");
-        QTest::addColumn<QString>("errorLine");
-
-        const QString strZvoX27 = QStringLiteral("\\\\?\\DISPLAY#zvoX27#1&UID1#") + MONITOR_GUID;
-        QByteArray baNoName = Edid("ignored");
-        baNoName[75] = char(0xFD);
-        QTest::newRow("EDID name with line feed and spaces")
-            << ID_A << Edid("ABC\n         ") << "ABC" << true << "ZVO27A1" << "";
-        QTest::newRow("no EDID: model cleaned") << strZvoX27 << QByteArray() << "X27" << false << "zvoX27" << "";
-        QTest::newRow("no EDID: only the maker's letters")
-            << QStringLiteral("\\\\?\\DISPLAY#ZVO#1&UID1#") + MONITOR_GUID << QByteArray() << "ZVO" << false << "ZVO" << "";
-        QTest::newRow("no EDID, no model") << QStringLiteral("\\\\?\\MONITOR#1#") + MONITOR_GUID << QByteArray() << "" << false
-                                           << "" << "";
-        QTest::newRow("EDID without a name") << strZvoX27 << baNoName << "X27" << false << "zvoX27"
+        QTest::addColumn<QString>("error");
+        const QString strX27 = "\\\\?\\DISPLAY#zvoX27#1&UID1" + GUID;
+        QTest::newRow("EDID name") << ID_A << Edid("ABC\n") << "ABC" << "ZVO27A1" << "";
+        QTest::newRow("no EDID") << strX27 << QByteArray() << "X27" << "zvoX27" << "";
+        QTest::newRow("only the maker's letters") << "\\\\?\\DISPLAY#ZVO#1&UID1" + GUID << QByteArray() << "ZVO" << "ZVO" << "";
+        QTest::newRow("maker twice, any case") << "\\?\\DISPLAY#ZvOG24zvo#1&UID1" + GUID << QByteArray() << "G24" << "ZvOG24zvo" << "";
+        QTest::newRow("other maker") << "\\\\?\\DISPLAY#ABC1234#1&UID1" + GUID << QByteArray() << "ABC1234" << "ABC1234" << "";
+        QTest::newRow("lower-case prefix") << "\\\\?\\display#zvog24#4&1&uid3" + GUID << QByteArray() << "" << "" << "";
+        QTest::newRow("no UID") << "\\\\?\\DISPLAY#Default_Monitor#DP-1" + GUID << QByteArray() << "" << "" << "";
+        QTest::newRow("EDID without a name") << strX27 << Edid("X", char(0xFD)) << "X27" << "zvoX27"
                                              << "Monitor Name (FC block) not found in EDID.";
-        QTest::newRow("EDID too short") << strZvoX27 << Edid("X").left(100) << "X27" << false << "zvoX27"
-                                        << "Invalid EDID data. Size too small.";
+        QTest::newRow("EDID too short") << strX27 << Edid("X").left(100) << "X27" << "zvoX27" << "Invalid EDID data. Size too small.";
     }
     void naming()
     {
         QFETCH(QString, deviceId);
         QFETCH(QByteArray, edid);
         QFETCH(QString, name);
-        QFETCH(bool, edidNamed);
         QFETCH(QString, logModel);
-        QFETCH(QString, errorLine);
-
+        QFETCH(QString, error);
         CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 1);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor0"), deviceId);
+        platform.Add(1, deviceId);
         if (!edid.isEmpty())
             platform.listRegistry = {{CDisplayDeviceId::InstancePath(deviceId), edid}};
-        Use(platform);
-
         CLogCapture log;
-        CDDCUtil::GetInstance()->Init();
-        const QList<MonitorInfo> listMonitors = Monitors();
-        QCOMPARE(listMonitors.size(), 1);
-        QCOMPARE(listMonitors.at(0).strMonitorName, name);
-        QCOMPARE(listMonitors.at(0).strEdidName.isNull(), !edidNamed);
-        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor",
-                        QStringLiteral("0Display: %1, Monitor Name: %2, Manufacturer: -, Product Code: -.").arg(logModel, name)));
-        if (errorLine.isEmpty())
-            QCOMPARE(log.CountLevel(LOG_ERROR), 0);
-        else
-            QCOMPARE(log.Count(LOG_ERROR, "CDDCUtil::ParseMonitorNameFromEdid", errorLine), 1);
+        Detect(platform);
+        QCOMPARE(Names(), QStringList{name});
+        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strEdidName.isNull(), name != "ABC");
+        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", DETECTED.arg(logModel, name)));
+        QCOMPARE(log.CountLevel(LOG_ERROR), error.isEmpty() ? 0 : 1);
+        QVERIFY(error.isEmpty() || log.Has(LOG_ERROR, "CDDCUtil::ParseMonitorNameFromEdid", error));
     }
 
-    void modelCode_data()
-    {
-        QTest::addColumn<QString>("deviceId");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("cleaned");
-        QTest::newRow("interface name") << ID_A << "ZVO27A1" << "27A1";
-        QTest::newRow("instance path") << "DISPLAY\\ZVO24F1\\1&UID1" << "ZVO24F1" << "24F1";
-        QTest::newRow("maker twice, any case") << "\\?\\DISPLAY#ZvOG24zvo#1&UID1#" + MONITOR_GUID << "ZvOG24zvo" << "G24";
-        QTest::newRow("other maker") << "\\?\\DISPLAY#ABC1234#1&UID1#" + MONITOR_GUID << "ABC1234" << "ABC1234";
-        QTest::newRow("lower-case prefix has no model") << "\\\\?\\display#zvog24#4&1&uid3#" + MONITOR_GUID << "" << "";
-        QTest::newRow("no UID") << "\\\\?\\DISPLAY#Default_Monitor#DP-1#" + MONITOR_GUID << "" << "";
-        QTest::newRow("empty") << "" << "" << "";
-    }
-    void modelCode()
-    {
-        QFETCH(QString, deviceId);
-        QFETCH(QString, model);
-        QFETCH(QString, cleaned);
-        QCOMPARE(CDDCUtil::ModelCodeFromDeviceId(deviceId), model);
-        QCOMPARE(CDDCUtil::CleanModelCode(model), cleaned);
-    }
-
+    // B's EDID is found under its key even when the ids and the store disagree on case; A
+    // without an EDID of its own takes the first one the search reads.
     void eachMonitorGetsItsOwnEdid_data()
     {
-        QTest::addColumn<QString>("idA");
-        QTest::addColumn<QString>("idB");
         QTest::addColumn<bool>("caseSensitiveStore");
         QTest::addColumn<bool>("reverseRegistry");
         QTest::addColumn<bool>("edidOfAMissing");
         QTest::addColumn<QStringList>("names");
-        const QString strLowerA = ID_A.toLower();
-        const QString strLowerB = ID_B.toLower();
-        QTest::newRow("direct keys") << ID_A << ID_B << false << false << false << QStringList{"Alpha", "Bravo"};
-        QTest::newRow("direct keys, lower-case ids") << strLowerA << strLowerB << false << false << false
-                                                     << QStringList{"Alpha", "Bravo"};
-        QTest::newRow("found by the search") << strLowerA << strLowerB << true << false << false
-                                             << QStringList{"Alpha", "Bravo"};
-        QTest::newRow("search, other monitor listed first") << strLowerA << strLowerB << true << true << false
-                                                            << QStringList{"Alpha", "Bravo"};
-        // Nothing matches for A: the first EDID the search reads stands in.
-        QTest::newRow("own EDID missing") << ID_A << ID_B << false << false << true << QStringList{"Bravo", "Bravo"};
+        QTest::newRow("direct keys, lower-case ids") << false << false << false << QStringList{"Alpha", "Bravo"};
+        QTest::newRow("found by the search") << true << false << false << QStringList{"Alpha", "Bravo"};
+        QTest::newRow("search, other listed first") << true << true << false << QStringList{"Alpha", "Bravo"};
+        QTest::newRow("own EDID missing") << false << false << true << QStringList{"Bravo", "Bravo"};
     }
     void eachMonitorGetsItsOwnEdid()
     {
-        QFETCH(QString, idA);
-        QFETCH(QString, idB);
         QFETCH(bool, caseSensitiveStore);
         QFETCH(bool, reverseRegistry);
         QFETCH(bool, edidOfAMissing);
         QFETCH(QStringList, names);
-
         CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 1);
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY2"), 1);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor0"), idA);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY2"), QStringLiteral("\\\\.\\DISPLAY2\\Monitor0"), idB);
-        platform.listRegistry = {{KEY_A, edidOfAMissing ? QByteArray() : Edid("Alpha\n")}, {KEY_B, Edid("Bravo\n")}};
+        platform.Add(1, ID_A.toLower()).Add(2, ID_B.toLower()).caseSensitivity = caseSensitiveStore ? Qt::CaseSensitive : Qt::CaseInsensitive;
+        platform.listRegistry = {{CDisplayDeviceId::InstancePath(ID_A), edidOfAMissing ? QByteArray() : Edid("Alpha\n")},
+                                 {CDisplayDeviceId::InstancePath(ID_B), Edid("Bravo\n")}};
         if (reverseRegistry)
             std::reverse(platform.listRegistry.begin(), platform.listRegistry.end());
-        platform.caseSensitivity = caseSensitiveStore ? Qt::CaseSensitive : Qt::CaseInsensitive;
-        Use(platform);
-
-        CDDCUtil::GetInstance()->Init();
-        QCOMPARE(Names(Monitors()), names);
+        Detect(platform);
+        QCOMPARE(Names(), names);
+        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(0), 75);
     }
 
-    void initTwiceReplacesTheList()
+    // Which monitors count: DISPLAY1 has one physical monitor, A's monitor is named and flagged
+    // as the row says; B on DISPLAY2 is plain. A failing display is skipped, a failing walk ends
+    // the detection; either way it finishes.
+    void whichMonitorsCount_data()
     {
-        CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 2);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor0"), ID_A);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor1"), ID_B);
-        Use(platform);
-        CDDCUtil::GetInstance()->Init();
-        QCOMPARE(Names(Monitors()), (QStringList{"27A1", "24F1"}));
-
-        m_platform.listAdapters.first().listMonitors.removeFirst();
-        CDDCUtil::GetInstance()->Init();
-        QCOMPARE(Names(Monitors()), QStringList{"24F1"});
-        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("24F1"));
-    }
-
-    void noMonitorKeepsTheCurrentOne()
-    {
-        CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 1);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor0"), ID_B);
-        Use(platform);
-        CDDCUtil::GetInstance()->Init();
-        const MonitorInfo before = CDDCUtil::GetInstance()->GetCurrentMonitor();
-        QCOMPARE(before.nMonitorId, 0);
-
-        m_platform.listAdapters.clear();
-        QSignalSpy spy(CDDCUtil::GetInstance().data(), &CDDCUtil::Sig_MonitorDetectFinished);
-        CLogCapture log;
-        CDDCUtil::GetInstance()->Init();
-        QCOMPARE(spy.count(), 1);
-        QVERIFY(Monitors().isEmpty());
-        const MonitorInfo after = CDDCUtil::GetInstance()->GetCurrentMonitor();
-        QCOMPARE(after.nMonitorId, before.nMonitorId);
-        QCOMPARE(after.strMonitorName, before.strMonitorName);
-        QCOMPARE(log.Count(LOG_INFO, "CDDCUtil::Init", "===> [ZVO] monitor didn't detected! <==="), 1);
-    }
-
-    void displayWithoutPhysicalMonitorsIsSkipped_data()
-    {
-        QTest::addColumn<bool>("countFails");
+        QTest::addColumn<QString>("monitor");
+        QTest::addColumn<uint>("flags");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("error");
-        QTest::newRow("count") << true << "Failed to get physical monitor count.";
-        QTest::newRow("monitors") << false << "Failed to get physical monitors.";
+        const QStringList listB{"24F1"};
+        QTest::newRow("Monitor1 of one") << "\\\\.\\DISPLAY1\\Monitor1" << 0x1u << 0 << QStringList{"27A1", "24F1"} << "";
+        QTest::newRow("Monitor2 of one") << "\\\\.\\DISPLAY1\\Monitor2" << 0x1u << 0 << listB << "";
+        QTest::newRow("unknown display") << "\\\\.\\DISPLAY3\\Monitor0" << 0x1u << 0 << listB << "";
+        QTest::newRow("case differs") << "\\\\.\\display1\\Monitor0" << 0x1u << 0 << listB << "";
+        QTest::newRow("attached, inactive") << "\\\\.\\DISPLAY1\\Monitor0" << 0x2u << 0 << listB << "";
+        QTest::newRow("active, mirroring") << "\\\\.\\DISPLAY1\\Monitor0" << 0x9u << 0 << listB << "";
+        QTest::newRow("count fails") << "\\\\.\\DISPLAY1\\Monitor0" << 0x1u << 1 << listB << "Failed to get physical monitor count.";
+        QTest::newRow("monitors fail") << "\\\\.\\DISPLAY1\\Monitor0" << 0x1u << 2 << listB << "Failed to get physical monitors.";
+        QTest::newRow("walk throws") << "\\\\.\\DISPLAY1\\Monitor0" << 0x1u << 3 << QStringList()
+                                     << "Monitor detection failed: adapter walk broke";
     }
-    void displayWithoutPhysicalMonitorsIsSkipped()
+    void whichMonitorsCount()
     {
-        QFETCH(bool, countFails);
+        QFETCH(QString, monitor);
+        QFETCH(uint, flags);
+        QFETCH(int, failure);
+        QFETCH(QStringList, names);
         QFETCH(QString, error);
         CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 1);
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY2"), 1);
-        (countFails ? platform.listDisplays[0].bCountOk : platform.listDisplays[0].bMonitorsOk) = false;
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor0"), ID_A);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY2"), QStringLiteral("\\\\.\\DISPLAY2\\Monitor0"), ID_B);
-        Use(platform);
-
+        platform.Add(1, ID_A, "Monitor0", flags).Add(2, ID_B).bThrow = failure == 3;
+        platform.listAdapters[0].listMonitors[0].strDeviceName = monitor;
+        platform.listDisplays[0].bCountOk = failure != 1;
+        platform.listDisplays[0].bMonitorsOk = failure != 2;
         QSignalSpy spy(CDDCUtil::GetInstance().data(), &CDDCUtil::Sig_MonitorDetectFinished);
         CLogCapture log;
-        CDDCUtil::GetInstance()->Init();
+        Detect(platform);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(Names(Monitors()), QStringList{"24F1"});
-        QCOMPARE(log.Count(LOG_ERROR, "CDDCUtil::DetectMonitor", error), 1);
-    }
-
-    void failingPlatformEndsDetectionQuietly()
-    {
-        CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 1);
-        platform.bThrow = true;
-        Use(platform);
-        QSignalSpy spy(CDDCUtil::GetInstance().data(), &CDDCUtil::Sig_MonitorDetectFinished);
-        CLogCapture log;
-        CDDCUtil::GetInstance()->Init();
-        QCOMPARE(spy.count(), 1);
-        QVERIFY(Monitors().isEmpty());
-        QVERIFY(log.Has(LOG_ERROR, "CDDCUtil::DetectMonitor", "Monitor detection failed: adapter walk broke"));
-    }
-
-    void refreshRateOfTheShowingDisplay()
-    {
-        CFakePlatform platform;
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY1"), 1);
-        platform.AddDisplay(QStringLiteral("\\\\.\\DISPLAY2"), 1);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY1"), QStringLiteral("\\\\.\\DISPLAY1\\Monitor0"), ID_A);
-        platform.AddMonitor(QStringLiteral("\\\\.\\DISPLAY2"), QStringLiteral("\\\\.\\DISPLAY2\\Monitor0"), ID_B);
-        platform.hashRefreshRates.insert(QStringLiteral("\\\\.\\DISPLAY1"), 165);
-        platform.hashRefreshRates.insert(QStringLiteral("\\\\.\\DISPLAY2"), 75);
-        Use(platform);
-        CDDCUtil::GetInstance()->Init();
-        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(1), 165);   // A
-        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(0), 75);    // B
-        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(9), -1);
+        QCOMPARE(Names(), names);
+        QCOMPARE(log.CountLevel(LOG_ERROR), error.isEmpty() ? 0 : 1);
+        QVERIFY(error.isEmpty() || log.Has(LOG_ERROR, "CDDCUtil::DetectMonitor", error));
     }
 };
 

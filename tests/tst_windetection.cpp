@@ -29,9 +29,9 @@ public:
 
 QList<MonitorInfo> Detect(CDisplayPlatform& platform)
 {
+    QList<MonitorInfo> listFound;
     CDDCUtil::GetInstance()->SetDisplayPlatform(&platform);
     CDDCUtil::GetInstance()->Init();
-    QList<MonitorInfo> listFound;
     CDDCUtil::GetInstance()->GetMonitorList(listFound);
     return listFound;
 }
@@ -84,12 +84,11 @@ private slots:
             for (DWORD j = 0; EnumDisplayDevicesW(adapter.DeviceName, j, &monitor, EDD_GET_DEVICE_INTERFACE_NAME); ++j) {
                 if (!(monitor.StateFlags & DISPLAY_DEVICE_ACTIVE))
                     continue;
-                const QString strId = QString::fromWCharArray(monitor.DeviceID);
-                listIds.append(strId);
+                listIds.append(QString::fromWCharArray(monitor.DeviceID));
                 listNames.append(QStringLiteral("ZVO WINE %1").arg(listIds.size()));
                 listRates.append(bRate ? int(mode.dmDisplayFrequency) : -1);
-                listSimIds.append(QStringLiteral("{\"deviceId\":\"%1\"}").arg(QString(strId).replace(QLatin1String("\\"), QLatin1String("\\\\"))));
-                QVERIFY(WriteRegistryEdid(strId, listNames.last().toLatin1()));
+                listSimIds.append(QStringLiteral("{\"deviceId\":\"%1\"}").arg(QString(listIds.last()).replace("\\", "\\\\")));
+                QVERIFY(WriteRegistryEdid(listIds.last(), listNames.last().toLatin1()));
             }
         }
         QVERIFY(!listIds.isEmpty());
@@ -106,9 +105,9 @@ private slots:
         const QList<MonitorInfo> listFound = Detect(wine);
         QCOMPARE(listFound.size(), listIds.size());
         for (int i = 0; i < listFound.size(); ++i) {
-            QCOMPARE(listFound.at(i).strDeviceId, listIds.at(i));
-            QCOMPARE(listFound.at(i).strMonitorName, listNames.at(i));
-            QCOMPARE(listFound.at(i).nMonitorId, i);
+            const MonitorInfo& found = listFound.at(i);
+            QCOMPARE(QStringList({found.strDeviceId, found.strMonitorName}), QStringList({listIds.at(i), listNames.at(i)}));
+            QCOMPARE(found.nMonitorId, i);
             QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(i), listRates.at(i));
         }
         qInfo("%s", qPrintable(listNames.join(QStringLiteral(", "))));

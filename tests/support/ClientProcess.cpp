@@ -1,7 +1,6 @@
 #include "tests/support/ClientProcess.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace TestSupport
@@ -10,79 +9,54 @@ CClientCopy::CClientCopy(bool bWithPlugin)
 {
 #ifdef ZAVO_CLIENT_PATH
     const QString strClient = QStringLiteral(ZAVO_CLIENT_PATH);
-#else
-    const QString strClient;
-#endif
-    if (!m_tempDir.isValid() || strClient.isEmpty())
-        return;
+    const QString strPlugin = QFileInfo(strClient).absolutePath() + QStringLiteral("/plugins/Monitor.dll");
     m_strDir = QFileInfo(m_tempDir.path()).canonicalFilePath();
-    if (!QFile::copy(strClient, Executable()))
-        return;
-    if (bWithPlugin) {
-        const QString strPlugin = QFileInfo(strClient).absolutePath() + QStringLiteral("/plugins/Monitor.dll");
-        if (!QDir(m_strDir).mkpath(QStringLiteral("plugins"))
-            || !QFile::copy(strPlugin, m_strDir + QStringLiteral("/plugins/Monitor.dll")))
-            return;
-    }
-    m_bValid = true;
-}
-
-QStringList CClientCopy::LogFiles() const
-{
-    QStringList listFiles;
-    const QDir dir(m_strDir + QStringLiteral("/logs"));
-    for (const QString& strName : dir.entryList({QStringLiteral("Log_*.txt")}, QDir::Files, QDir::Name))
-        listFiles.append(dir.filePath(strName));
-    return listFiles;
+    m_bValid = m_tempDir.isValid() && QFile::copy(strClient, Executable())
+               && (!bWithPlugin
+                   || (QDir(m_strDir).mkpath(QStringLiteral("plugins"))
+                       && QFile::copy(strPlugin, m_strDir + QStringLiteral("/plugins/Monitor.dll"))));
+#else
+    Q_UNUSED(bWithPlugin)
+#endif
 }
 
 QStringList CClientCopy::LogLines() const
 {
-    const QStringList listFiles = LogFiles();
-    if (listFiles.size() != 1)
-        return QStringList();
-    QFile file(listFiles.first());
+    const QDir dir(m_strDir + QStringLiteral("/logs"));
+    const QStringList listFiles = dir.entryList({QStringLiteral("Log_*.txt")}, QDir::Files);
+    QFile file(listFiles.size() == 1 ? dir.filePath(listFiles.first()) : QString());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QStringList();
-    QStringList listLines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    if (!listLines.isEmpty() && listLines.last().isEmpty())
-        listLines.removeLast();
-    return listLines;
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 CClientRun::CClientRun(const CClientCopy& copy, const QProcessEnvironment& env)
-    : m_pProcess(std::make_unique<QProcess>())
 {
-    m_pProcess->setProcessChannelMode(QProcess::MergedChannels);
-    m_pProcess->setProcessEnvironment(env);
-    m_pProcess->setWorkingDirectory(copy.Dir());
-    m_pProcess->start(copy.Executable(), QStringList());
-    m_pProcess->waitForStarted(30000);
-}
-
-CClientRun::~CClientRun()
-{
-    Kill();
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.setProcessEnvironment(env);
+    m_process.setWorkingDirectory(copy.Dir());
+    m_process.start(copy.Executable(), QStringList());
+    m_process.waitForStarted(30000);
 }
 
 bool CClientRun::FinishedWithZero(int nTimeoutMs)
 {
-    if (IsRunning() && !m_pProcess->waitForFinished(nTimeoutMs))
+    if (IsRunning() && !m_process.waitForFinished(nTimeoutMs))
         return false;
-    return m_pProcess->exitStatus() == QProcess::NormalExit && m_pProcess->exitCode() == 0;
+    return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
 }
 
 QString CClientRun::Output()
 {
-    m_baOutput += m_pProcess->readAll();
+    m_baOutput += m_process.readAll();
     return QString::fromUtf8(m_baOutput);
 }
 
 void CClientRun::Kill()
 {
     if (IsRunning()) {
-        m_pProcess->kill();
-        m_pProcess->waitForFinished(30000);
+        m_process.kill();
+        m_process.waitForFinished(30000);
     }
 }
 
@@ -94,14 +68,13 @@ QProcessEnvironment ClientEnvironment(const QString& strRuntimeDir, const QStrin
     // A window program without a console would send its messages to the debugger only.
     env.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
 #endif
-    const auto setOrRemove = [&env](const QString& strName, const QString& strValue) {
+    for (const auto& [strName, strValue] : {std::pair(QStringLiteral("XDG_RUNTIME_DIR"), strRuntimeDir),
+                                            std::pair(QStringLiteral("TMPDIR"), strTempDir)}) {
         if (strValue.isEmpty())
             env.remove(strName);
         else
             env.insert(strName, strValue);
-    };
-    setOrRemove(QStringLiteral("XDG_RUNTIME_DIR"), strRuntimeDir);
-    setOrRemove(QStringLiteral("TMPDIR"), strTempDir);
+    }
     return env;
 }
 }

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -26,9 +23,8 @@ public:
 #else
     QString Executable() const { return m_strDir + QStringLiteral("/ZavoClient"); }
 #endif
-    // The daily log files the client wrote (logs/Log_*.txt).
-    QStringList LogFiles() const;
-    // Lines of the single log file, read as UTF-8; empty when there is none.
+    // Lines of the single log file the client wrote (logs/Log_*.txt), read as UTF-8; empty
+    // unless there is exactly one.
     QStringList LogLines() const;
 
 private:
@@ -42,12 +38,11 @@ class CClientRun
 {
 public:
     CClientRun(const CClientCopy& copy, const QProcessEnvironment& env);
-    ~CClientRun();
+    ~CClientRun() { Kill(); }
     CClientRun(const CClientRun&) = delete;
     CClientRun& operator=(const CClientRun&) = delete;
 
-    QProcess& Process() { return *m_pProcess; }
-    bool IsRunning() const { return m_pProcess->state() != QProcess::NotRunning; }
+    bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
     // Waits for the end; true when it ended on its own with exit code 0.
     bool FinishedWithZero(int nTimeoutMs);
     // Everything the process printed so far (stdout and stderr merged).
@@ -55,7 +50,7 @@ public:
     void Kill();
 
 private:
-    std::unique_ptr<QProcess> m_pProcess;
+    QProcess m_process;
     QByteArray m_baOutput;
 };
 

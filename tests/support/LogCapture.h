@@ -5,10 +5,9 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStringList>
-#include <QtGlobal>
 
-// Collects the log lines written while it lives (the logger echoes every line to Qt's message
-// output) from every thread. Other messages still reach the test framework.
+// Collects the log lines written while it lives, from every thread (the logger echoes each line
+// to Qt's message output). Other messages still reach the test framework.
 class CLogCapture
 {
 public:
@@ -30,17 +29,13 @@ public:
         QMutexLocker locker(&m_mutex);
         return m_listLines;
     }
-
     // How many lines read "[<time>] [<level>] <function>(): <message>".
     int Count(int nLevel, const QString& strFunction, const QString& strMessage) const
     {
         const QString strTail = QStringLiteral("] [%1] %2(): %3").arg(Logger::LevelWord(nLevel), strFunction, strMessage);
         int nCount = 0;
-        for (const QString& strLine : Lines()) {
-            if (strLine.startsWith(QLatin1Char('[')) && strLine.endsWith(strTail)
-                && strLine.indexOf(QLatin1String("] [")) + strTail.size() == strLine.size())
-                ++nCount;
-        }
+        for (const QString& strLine : Lines())
+            nCount += strLine.startsWith('[') && strLine.indexOf("] [") + strTail.size() == strLine.size() && strLine.endsWith(strTail);
         return nCount;
     }
     bool Has(int nLevel, const QString& strFunction, const QString& strMessage) const
@@ -50,24 +45,19 @@ public:
     // Lines of one level, whatever they say.
     int CountLevel(int nLevel) const
     {
-        const QString strLevel = QStringLiteral("] [%1] ").arg(Logger::LevelWord(nLevel));
-        int nCount = 0;
-        for (const QString& strLine : Lines())
-            nCount += strLine.contains(strLevel) ? 1 : 0;
-        return nCount;
+        return Lines().filter(QStringLiteral("] [%1] ").arg(Logger::LevelWord(nLevel))).size();
     }
 
 private:
     static void Handler(QtMsgType type, const QMessageLogContext& context, const QString& strMessage)
     {
         CLogCapture* pCapture = s_pActive;
-        if (pCapture && type == QtInfoMsg && strMessage.startsWith(QLatin1Char('['))) {
+        if (pCapture && type == QtInfoMsg && strMessage.startsWith('[')) {
             QMutexLocker locker(&pCapture->m_mutex);
             pCapture->m_listLines.append(strMessage);
-            return;
-        }
-        if (pCapture && pCapture->m_previous)
+        } else if (pCapture && pCapture->m_previous) {
             pCapture->m_previous(type, context, strMessage);
+        }
     }
 
     inline static CLogCapture* s_pActive = nullptr;
