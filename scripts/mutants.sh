@@ -157,7 +157,7 @@ m log-format   app/Logger.cpp 's/"\[%1\] \[%2\] %3\(\): %4"/"[%1] [%2] %3: %4"/'
 m log-level    app/Logger.cpp 's/QStringLiteral\("Warnning"\)/QStringLiteral("Warning ")/' \
    "tst_logger" "warning level word spelt differently"
 m log-mutex    app/Logger.cpp 's/(Logger::WriteLog\(.*?)    QMutexLocker locker\(&s_logMutex\);\n/$1/s' \
-   "tst_concurrency tst_logger" "log lines written without the mutex"
+   "tst_concurrency" "log lines written without the mutex"
 m single-name  app/QSingleApplication.cpp 's/const QString strName = ORGANIZATION \+ APPLICATION;/const QString strName = APPLICATION;/' \
    "tst_singleinstance" "single-instance server under another name"
 m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.setIniCodec\("UTF-8"\);\n/$1/s' \
