@@ -7,7 +7,8 @@
 #   - the standard page's full reload after a monitor switch, with the simulated monitors set to
 #     DDC/CI timings (40 ms per read, 50 ms per write);
 #   side by side with ddcui (Debian's Qt 5 DDC/CI program) on a virtual X display (Xvfb), in
-#   interleaved fresh processes (peer runs, 3 unless given; with --peer the second number):
+#   interleaved fresh processes (peer runs, 3 unless given, 0 to skip; with --peer the second
+#   number):
 #   - instructions from exec to the first flush of a painted window to the screen (callgrind),
 #     the client in Chinese and in English;
 #   - wall-clock and CPU time to that flush, and VmRSS 3 s after it;
@@ -242,6 +243,6 @@ peer_bench() {
 if ((!peer_only)); then
     offscreen_bench
 fi
-if [[ $(uname -s) == Linux ]]; then
+if [[ $(uname -s) == Linux ]] && ((peer_runs > 0)); then
     peer_bench
 fi
