@@ -69,6 +69,8 @@ void LoadStyleSheets(QApplication& app, const QString& strFolder)
 
 int RunClient(int argc, char* argv[])
 {
+    // Nothing here draws with OpenGL: plain raster windows keep the GL stack from being loaded.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     auto pApp = std::make_unique<QSingleApplication>(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Image/Resource/favicon.ico")));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,6 +2,7 @@
 //
 // usage: ZavoBench startup
 //        ZavoBench stdload <runs>
+//        ZavoBench tray
 //
 // Both modes run the client's own start-up (RunClient) unchanged. A probe, installed on the
 // application object as soon as it exists, watches the main window's first paint and the wait
@@ -14,6 +15,9 @@
 //            how long the switch blocked the window and, per wait dialog, how long it was up, the
 //            transfers it covered (from the simulated monitor's transcript) and when the last of
 //            them was recorded.
+//   tray     once the standard page's first load is over, closes the main window as the user
+//            would (to the tray, which the harness says is there, as on a desktop), prints
+//            hidden_epoch_us=<wall clock> and runs on until it is killed. Its probe keeps no timer.
 // All lines go to stdout as key=value pairs, one record per line.
 
 #include "app/StartUp.h"
@@ -45,7 +49,7 @@ const int TRANSCRIPT_POLL_MS = 5;
 // The standard page's full load: the fast-setting and the game-set group.
 const int GROUPS_PER_LOAD = 2;
 
-enum class Mode { Startup, StdLoad };
+enum class Mode { Startup, StdLoad, Tray };
 Mode g_eMode = Mode::Startup;
 int g_nRuns = 0;
 
@@ -261,11 +265,43 @@ private:
     std::vector<Group> m_vecGroups;
 };
 
+// Counts the wait dialogs of the first load, then sends the main window to the tray. Nothing
+// else: no timer of its own may wake the hidden client.
+class CTrayProbe : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Hide && qobject_cast<CWaitDlg*>(pWatched) && ++m_nDialogsClosed == GROUPS_PER_LOAD)
+            QTimer::singleShot(0, this, [this] { HideToTray(); });
+        return QObject::eventFilter(pWatched, pEvent);
+    }
+
+private:
+    void HideToTray()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<MainWindow*>(pWidget))
+                pWidget->close();
+        }
+        Print(QStringLiteral("hidden_epoch_us=%1").arg(EpochMicroseconds()));
+    }
+
+    int m_nDialogsClosed = 0;
+};
+
 // Runs inside the application object's constructor, before any window exists.
 void InstallProbe()
 {
     QCoreApplication* pApp = QCoreApplication::instance();
-    pApp->installEventFilter(new CBenchProbe(pApp));
+    if (g_eMode == Mode::Tray)
+        pApp->installEventFilter(new CTrayProbe(pApp));
+    else
+        pApp->installEventFilter(new CBenchProbe(pApp));
 }
 }
 
@@ -279,8 +315,12 @@ int main(int argc, char* argv[])
     } else if (baMode == "stdload" && argc == 3 && QByteArray(argv[2]).toInt() > 0) {
         g_eMode = Mode::StdLoad;
         g_nRuns = QByteArray(argv[2]).toInt();
+    } else if (baMode == "tray" && argc == 2) {
+        g_eMode = Mode::Tray;
+        // A desktop session has a tray; the virtual display the harness uses has none.
+        MainWindow::SetTrayAvailableCheck([] { return true; });
     } else {
-        std::fputs("usage: ZavoBench startup | stdload <runs>\n", stderr);
+        std::fputs("usage: ZavoBench startup | stdload <runs> | tray\n", stderr);
         return 2;
     }
     // The client takes no arguments; it gets only the program name.

@@ -36,7 +36,17 @@ convert -size 1300x700 gradient:'#17223a'-"$bg" \
 convert -size 1300x700 xc:none -fill white -draw 'roundrectangle 0,0 1299,699 16,16' "$tmp/mask.png"
 convert "$tmp/bg.png" "$tmp/mask.png" -compose CopyOpacity -composite \
     -fill none -stroke "$border" -strokewidth 2 -draw 'roundrectangle 1,1 1298,698 16,16' \
-    -depth 8 "$out/MainFrame/main_BG.png"
+    -depth 8 "$tmp/bg_full.png"
+# Stored as nine slices for the style sheet's border image: 24 px corners and edges as drawn, the
+# smooth middle (and the edges along their length) at a quarter size. Decoding it costs a tenth.
+piece() { # <name> <crop geometry> <size>
+    convert "$tmp/bg_full.png" -crop "$2" +repage -resize "$3!" "$tmp/piece_$1.png"
+}
+piece tl 24x24+0+0 24x24; piece t 1252x24+24+0 313x24; piece tr 24x24+1276+0 24x24
+piece l 24x652+0+24 24x163; piece c 1252x652+24+24 313x163; piece r 24x652+1276+24 24x163
+piece bl 24x24+0+676 24x24; piece b 1252x24+24+676 313x24; piece br 24x24+1276+676 24x24
+convert \( "$tmp"/piece_{tl,t,tr}.png +append \) \( "$tmp"/piece_{l,c,r}.png +append \) \
+    \( "$tmp"/piece_{bl,b,br}.png +append \) -append -strip PNG32:"$out/MainFrame/main_BG.png"
 
 # Title-bar artwork, 1300x74. The painting code places the selectors at x 150 and 282 and the
 # status texts at x 875 and 1020 of this picture, all on the row 40 px from its top; the right

@@ -17,6 +17,7 @@
 #include "ui/pages/SystemSettingWidget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -102,7 +103,11 @@ void MainWindow::InitTrayIcon()
     m_pTrayMenu->addSeparator();
     m_pActionQuit = m_pTrayMenu->addAction(QIcon(QStringLiteral(":/Image/Resource/SystemTray/quit.png")), tr("Quit"));
     m_pTrayIcon->setContextMenu(m_pTrayMenu);
-    m_pTrayIcon->setIcon(QIcon(QStringLiteral(":/Image/Resource/favicon.ico")));
+    // Start-up gives the application this same icon; sharing it spares decoding the file twice.
+    QIcon icon = QApplication::windowIcon();
+    if (icon.isNull())
+        icon = QIcon(QStringLiteral(":/Image/Resource/favicon.ico"));
+    m_pTrayIcon->setIcon(icon);
     m_pTrayIcon->setVisible(true);
 
     connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &MainWindow::Slot_TrayIconActived);
@@ -112,12 +117,13 @@ void MainWindow::InitTrayIcon()
 
 void MainWindow::InitSubWidgets()
 {
-    m_pStandardModeWidget = new CStandardModeWidget(this);
-    m_pProfessionalGraphicsWidget = new CProfessionalGraphicsWidget(this);
-    m_pProfessionalGameWidget = new CProfessionalGameWidget(this);
-    m_pSystemSettingWidget = new CSystemSettingWidget(this);
-    m_pAutoColorCalibrateWidget = new CAutoColorCalibrateWidget(this);
-    m_pAboutThisMachineWidget = new CAboutThisMachineWidget(this);
+    // Built in the stack itself: moving a built page there would restyle all its controls again.
+    m_pStandardModeWidget = new CStandardModeWidget(ui->stackedWidget);
+    m_pProfessionalGraphicsWidget = new CProfessionalGraphicsWidget(ui->stackedWidget);
+    m_pProfessionalGameWidget = new CProfessionalGameWidget(ui->stackedWidget);
+    m_pSystemSettingWidget = new CSystemSettingWidget(ui->stackedWidget);
+    m_pAutoColorCalibrateWidget = new CAutoColorCalibrateWidget(ui->stackedWidget);
+    m_pAboutThisMachineWidget = new CAboutThisMachineWidget(ui->stackedWidget);
     ui->stackedWidget->addWidget(m_pStandardModeWidget);
     ui->stackedWidget->addWidget(m_pProfessionalGraphicsWidget);
     ui->stackedWidget->addWidget(m_pProfessionalGameWidget);

@@ -202,8 +202,13 @@ void CTopTitleBarWidget::paintEvent(QPaintEvent* event)
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap pixScaled = m_pixBackground.scaled(QSize(width(), height() - 12), Qt::KeepAspectRatio,
-                                                     Qt::SmoothTransformation);
+    // Scaled once per bar size, not on every paint.
+    const QSize sizeTarget(width(), height() - 12);
+    if (m_pixScaled.isNull() || m_sizeScaledFor != sizeTarget) {
+        m_pixScaled = m_pixBackground.scaled(sizeTarget, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        m_sizeScaledFor = sizeTarget;
+    }
+    const QPixmap& pixScaled = m_pixScaled;
     const int x0 = (width() - pixScaled.width()) / 2;
     const int y0 = (height() - pixScaled.height()) / 2 + 10;
     painter.drawPixmap(x0, y0, pixScaled);
@@ -222,8 +227,12 @@ void CTopTitleBarWidget::paintEvent(QPaintEvent* event)
 #else
     QFont font(QStringLiteral("Arial"), 10);
     // Without a family list of its own the font would take the style sheet's list instead of
-    // Arial's substitutes. Chinese mode names come from the system's font fallback.
-    font.setFamilies({QStringLiteral("Arial")});
+    // Arial's substitutes. Chinese mode names take the window's own Chinese face (the style
+    // sheet's list): the system's fallback would load another CJK face for them. Substitutes
+    // are listed here because a family list tries them only after all its own families.
+    QStringList listFamilies(QStringLiteral("Arial"));
+    listFamilies << QFont::substitutes(QStringLiteral("Arial")) << this->font().families();
+    font.setFamilies(listFamilies);
 #endif
     painter.setFont(font);
     painter.setPen(Qt::white);

@@ -67,6 +67,8 @@ private:
     void Redetect();
 
     QPixmap m_pixBackground;
+    QPixmap m_pixScaled;
+    QSize m_sizeScaledFor;
     QString m_strRefreshRate;
     QString m_strModeType;
     QPushButton* m_pBtnSetting = nullptr;
