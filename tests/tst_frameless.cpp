@@ -58,33 +58,20 @@ class TestFrameless : public QObject
 {
     Q_OBJECT
 private slots:
-    void hitTest_data()
-    {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<bool>("resizeEnable");
-        QTest::addColumn<int>("code");
-        QTest::newRow("left edge at padding - 1") << QPoint(7, 150) << true << int(CFramelessWidget::HitLeft);
-        QTest::newRow("no edge at padding") << QPoint(8, 150) << true << int(CFramelessWidget::HitNone);
-        QTest::newRow("right edge beyond W - padding") << QPoint(393, 150) << true << int(CFramelessWidget::HitRight);
-        QTest::newRow("no edge at W - padding") << QPoint(392, 150) << true << int(CFramelessWidget::HitNone);
-        QTest::newRow("bottom edge") << QPoint(200, 293) << true << int(CFramelessWidget::HitBottom);
-        QTest::newRow("top edge wins over the title bar") << QPoint(200, 3) << true << int(CFramelessWidget::HitTop);
-        QTest::newRow("top-left corner") << QPoint(0, 0) << true << int(CFramelessWidget::HitTopLeft);
-        QTest::newRow("bottom-right corner") << QPoint(399, 299) << true << int(CFramelessWidget::HitBottomRight);
-        QTest::newRow("no resize: title bar corner drags") << QPoint(0, 0) << false << int(CFramelessWidget::HitCaption);
-        QTest::newRow("no resize: no edge") << QPoint(2, 150) << false << int(CFramelessWidget::HitNone);
-        QTest::newRow("no resize: no corner") << QPoint(399, 299) << false << int(CFramelessWidget::HitNone);
-        QTest::newRow("title bar free area") << QPoint(200, 30) << true << int(CFramelessWidget::HitCaption);
-        QTest::newRow("title bar button keeps its clicks") << QPoint(310, 30) << true << int(CFramelessWidget::HitNone);
-        QTest::newRow("page area") << QPoint(200, 100) << true << int(CFramelessWidget::HitNone);
-    }
     void hitTest()
     {
-        QFETCH(QPoint, point);
-        QFETCH(bool, resizeEnable);
-        QFETCH(int, code);
+        using W = CFramelessWidget;
+        // x, y, edge resizing on, the answer: edges are 8 px wide, the title bar 60 px high with
+        // a button at (300, 10).
+        const int rows[][4] = {{7, 150, 1, W::HitLeft},     {8, 150, 1, W::HitNone},       {393, 150, 1, W::HitRight},
+                               {392, 150, 1, W::HitNone},   {200, 293, 1, W::HitBottom},   {200, 3, 1, W::HitTop},
+                               {0, 0, 1, W::HitTopLeft},    {399, 299, 1, W::HitBottomRight}, {0, 0, 0, W::HitCaption},
+                               {2, 150, 0, W::HitNone},     {399, 299, 0, W::HitNone},     {200, 30, 1, W::HitCaption},
+                               {310, 30, 1, W::HitNone},    {200, 100, 1, W::HitNone}};
         Window w;
-        QCOMPARE(CFramelessWidget::HitTest(point, &w.window, w.window.Padding(), resizeEnable, w.pTitleBar), code);
+        for (const auto& row : rows)
+            QVERIFY2(W::HitTest({row[0], row[1]}, &w.window, w.window.Padding(), row[2], w.pTitleBar) == row[3],
+                     qPrintable(QStringLiteral("%1,%2 resize %3").arg(row[0]).arg(row[1]).arg(row[2])));
     }
 
     void controlKeysAreSwallowed()
