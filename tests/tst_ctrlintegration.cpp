@@ -112,8 +112,10 @@ QStringList Traffic()
             continue;
         }
         QString strFeature = parts.value(2);
-        const QString strData = strFeature == QLatin1String("0xEE") ? "0xEF" : strFeature == QLatin1String("0xF0") ? "0xF2" : "";
-        if (!strData.isEmpty() && parts.at(0) == QLatin1String("SET") && listLines.value(i + 1).split(' ').value(2) == strData) {
+        const QString strData = strFeature == QLatin1String("0xEE") ? "0xEF"
+                                : strFeature == QLatin1String("0xF0") ? "0xF2" : "";
+        if (!strData.isEmpty() && parts.at(0) == QLatin1String("SET")
+            && listLines.value(i + 1).split(' ').value(2) == strData) {
             strFeature += "/0x" + QString::number(parts.value(3).toInt(), 16).toUpper().rightJustified(2, '0');
             parts = listLines.at(++i).split(' ');
         }
@@ -176,7 +178,8 @@ const Rule kRules[] = {
     {"gfx: scenario Movie", "scenario=1", FROM_BOTH, 0, "@scn bright=65 owl=0 +owl", "RESET 0x22=3 0x10=65 @scnW @ohm"},
     {"gfx: scenario Picture keeps owl", "scenario=2", FROM_BOTH, 0, "@scn bright=30 -owl",
      "RESET 0x22=4 0x10=30 @scnW 0xEE/0x01=0 0xEE/0x02=0"},
-    {"gfx: scenario Ebook", "scenario=3", FROM_ENABLED, 0, "@scn bright=100 owl=0 +owl", "RESET 0x22=2 0x10=100 @scnW @ohm"},
+    {"gfx: scenario Ebook", "scenario=3", FROM_ENABLED, 0, "@scn bright=100 owl=0 +owl",
+     "RESET 0x22=2 0x10=100 @scnW @ohm"},
     {"gfx: scenario Standard", "scenario=0", FROM_DISABLED, 0, "+enableAll -um", "RESET 0x22=1"},
     {"std: office Movie", "std.btnMovie", FROM_BOTH, 0, "@scn scenario=1 bright=65 owl=0 +owl",
      "RESET 0x22=3 0x10=65 @scnW @ohm"},
@@ -227,12 +230,10 @@ const Rule kRules[] = {
     {"fill gfx: dynamic contrast on", "gfx.btnRefreshGraphics<0xEE/0x03=1", FROM_DISABLED, 0,
      "+enableAll -bright -contrast -um dynContrast=1", ""},
     {"fill gfx: scenario Movie", "gfx.btnRefreshGraphics<0x22=3", FROM_ENABLED, 0,
-     "scenario=1 -bright bright=65 -contrast contrast=50 dark=50 black=50 -hueSat -gamut owl=0 mprt=0 -mprt",
-     "0x10=65 @scnW @ohm"},
-    {"fill game: adaptive sync on", "game.btnRefreshGameSet<0xEB=1", FROM_ENABLED, 0, "-proportional adaptiveSync=1", ""},
-    {"fill std: game preset G2", "std.btnRefreshGameSet<0xE7=3", FROM_ENABLED, 0,
-     "-officeMode -scenario -contrast -dark -black proportional=1 -proportional -colorTemp hueSat=50 -hueSat -lbl "
-     "-rgbRange -colorType -owl -hdr -mprt -gamut bright=85 contrast=50 dark=50 black=50",
+     "@scn +gameGroup +gameBar scenario=1 bright=65 owl=0 +owl", "0x10=65 @scnW @ohm"},
+    {"fill game: adaptive sync on", "game.btnRefreshGameSet<0xEB=1", FROM_ENABLED, 0, "-proportional adaptiveSync=1",
+     ""},
+    {"fill std: game preset G2", "std.btnRefreshGameSet<0xE7=3", FROM_ENABLED, 0, "@G scenario=3 bright=85",
      "0x10=85 0x12=50 @gameW"},
 };
 }
@@ -399,7 +400,8 @@ private slots:
             for (auto it = expected.cbegin(); it != expected.cend(); ++it)
                 if (actual.value(it.key()) != *it)
                     listWrong << QStringLiteral("%1 %2 (expected %3)").arg(it.key(), actual.value(it.key()), *it);
-            QVERIFY2(listWrong.isEmpty(), qPrintable((bEnabled ? "from enabled: " : "from disabled: ") + listWrong.join("; ")));
+            QVERIFY2(listWrong.isEmpty(),
+                     qPrintable((bEnabled ? "from enabled: " : "from disabled: ") + listWrong.join("; ")));
         }
     }
 
@@ -478,7 +480,8 @@ private slots:
             const QPoint ptCorner = pInfo->rect().adjusted(1, 1, -1, -1).bottomRight();
             const QRect rcPicture(ptCorner - QPoint(sizePicture.width() - 1, sizePicture.height() - 1), sizePicture);
             for (QLabel* pLabel : pInfo->findChildren<QLabel*>()) {
-                const QRect rcText(pLabel->mapTo(pInfo, pLabel->contentsRect().topLeft()), pLabel->contentsRect().size());
+                const QRect rcText(pLabel->mapTo(pInfo, pLabel->contentsRect().topLeft()),
+                                   pLabel->contentsRect().size());
                 QVERIFY2(!pLabel->isVisible() || !rcText.intersects(rcPicture),
                          qPrintable(pLabel->objectName() + QStringLiteral(" at width %1").arg(size.width())));
             }

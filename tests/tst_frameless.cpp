@@ -48,7 +48,8 @@ struct Window
 // The pointer's screen position is given: the widget moves under it during a drag.
 void SendMouse(QWidget* pTarget, QEvent::Type type, const QPoint& ptGlobal)
 {
-    QMouseEvent event(type, pTarget->mapFromGlobal(ptGlobal), ptGlobal, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+    QMouseEvent event(type, pTarget->mapFromGlobal(ptGlobal), ptGlobal,
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(pTarget, &event);
 }
@@ -82,8 +83,10 @@ private slots:
             QWidget* pTarget;
             Qt::Key key;
             Qt::KeyboardModifiers modifiers;
-        } keys[] = {{&w.window, Qt::Key_A, Qt::ControlModifier}, {&w.window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier},
-                    {&w.window, Qt::Key_A, Qt::ShiftModifier},   {w.pTitleBar, Qt::Key_C, Qt::ControlModifier},
+        } keys[] = {{&w.window, Qt::Key_A, Qt::ControlModifier},
+                    {&w.window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier},
+                    {&w.window, Qt::Key_A, Qt::ShiftModifier},
+                    {w.pTitleBar, Qt::Key_C, Qt::ControlModifier},
                     {w.pTitleBar, Qt::Key_C, Qt::NoModifier}};
         for (const auto& key : keys) {
             QKeyEvent event(QEvent::KeyPress, key.key, key.modifiers);
@@ -139,9 +142,9 @@ private slots:
         msg.message = WM_NCHITTEST;
         msg.lParam = MAKELPARAM(ptGlobal.x(), ptGlobal.y());
         long nResult = 0;
-        QCOMPARE(QWindowSystemInterface::handleNativeEvent(w.window.windowHandle(), "windows_generic_MSG", &msg, &nResult)
-                     && nResult == HTCAPTION,
-                 !moved.isNull());
+        const bool bHandled = QWindowSystemInterface::handleNativeEvent(w.window.windowHandle(),
+                                                                        "windows_generic_MSG", &msg, &nResult);
+        QCOMPARE(bHandled && nResult == HTCAPTION, !moved.isNull());
         return;
 #endif
         SendMouse(w.pTitleBar, QEvent::MouseButtonPress, ptGlobal);

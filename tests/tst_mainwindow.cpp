@@ -147,7 +147,8 @@ private slots:
         QElapsedTimer timer;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
-            bLoadBehindBox |= qobject_cast<CWaitDlg*>(QApplication::activeModalWidget()) && pWindow->findChild<QMessageBox*>();
+            bLoadBehindBox |= qobject_cast<CWaitDlg*>(QApplication::activeModalWidget())
+                              && pWindow->findChild<QMessageBox*>();
             auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!pBox || nOpenedAfterMs >= 0)
                 return;
