@@ -7,8 +7,6 @@
 #include "ui/frame/ScreenUtil.h"
 #include "ui/frame/TopTitleBarWidget.h"
 #include "ui/frame/WaitDlg.h"
-#include "ui/pages/AboutThisMachineWidget.h"
-#include "ui/pages/AutoColorCalibrateWidget.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -24,27 +22,21 @@
 #include <windows.h>
 #endif
 
+using TestSupport::Child;
+
 namespace
 {
-const char* const MENU_BUTTONS[] = {"btnStandardMode",  "btnProfessionalGraphics", "btnProfessionalGame",
-                                    "btnSystemSetting", "btnColorCalibration",     "btnAboutThisMachine"};
-
 QString ConfigPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/SystemConfig.ini");
+    return QCoreApplication::applicationDirPath() + "/SystemConfig.ini";
 }
 
-QStackedWidget* Stack(MainWindow& window)
+QStackedWidget* Stack(const MainWindow& window)
 {
-    return window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+    return Child<QStackedWidget>(window, "stackedWidget");
 }
 
-QPushButton* Button(MainWindow& window, const char* szName)
-{
-    return window.findChild<QPushButton*>(QLatin1String(szName));
-}
-
-QRect CentredWindowGeometry()
+QRect Centred()
 {
     return ScreenRatioGeometry(QGuiApplication::primaryScreen()->geometry(), 0.65, 0.65);
 }
@@ -67,135 +59,78 @@ private slots:
         MainWindow::SetTrayAvailableCheck(nullptr);
     }
 
-    void screenRatioArithmetic_data()
-    {
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<double>("ratio");
-        QTest::addColumn<QRect>("window");
-        QTest::newRow("1920x1080 at 65%") << QRect(0, 0, 1920, 1080) << 0.65 << QRect(336, 189, 1248, 702);
-        QTest::newRow("1366x768 truncates") << QRect(0, 0, 1366, 768) << 0.65 << QRect(239, 134, 887, 499);
-        QTest::newRow("primary right of another") << QRect(1920, 0, 2560, 1440) << 0.65
-                                                  << QRect(2368, 252, 1664, 936);
-    }
-    void screenRatioArithmetic()
-    {
-        QFETCH(QRect, screen);
-        QFETCH(double, ratio);
-        QFETCH(QRect, window);
-        QCOMPARE(ScreenRatioGeometry(screen, ratio, ratio), window);
-    }
-
-    void windowStartsCentred()
+    void menuAndMonitorSelector()
     {
         MainWindow window;
-        QCOMPARE(window.geometry(), CentredWindowGeometry());
+        QCOMPARE(window.geometry(), Centred());
         QCOMPARE(Stack(window)->currentIndex(), 0);
-        QVERIFY(Button(window, "btnStandardMode")->isChecked());
         ResizeToScreenRatio(nullptr, 0.5, 0.5); // no widget: nothing to do, no crash
-    }
-
-    void menuButtonShowsItsPage_data()
-    {
-        QTest::addColumn<int>("page");
-        for (int i = 0; i < 6; ++i)
-            QTest::newRow(MENU_BUTTONS[i]) << i;
-    }
-    void menuButtonShowsItsPage()
-    {
-        QFETCH(int, page);
-        MainWindow window;
-        Stack(window)->setCurrentIndex(page == 0 ? 5 : 0);
-        Button(window, MENU_BUTTONS[page])->click();
-        QCOMPARE(Stack(window)->currentIndex(), page);
-        QVERIFY(Button(window, MENU_BUTTONS[page])->isChecked());
-        // The plug-in is reset before every page change.
-        QCOMPARE(TestSupport::Transcript(), QStringList{QStringLiteral("RESET")});
+        // Each menu button shows its page, the plug-in reset before the change.
+        const char* const szButtons[] = {"btnProfessionalGraphics", "btnProfessionalGame", "btnSystemSetting",
+                                         "btnColorCalibration", "btnAboutThisMachine", "btnStandardMode"};
+        for (int i = 0; i < 6; ++i) {
+            TestSupport::Sim()->ClearTranscript();
+            Child<QPushButton>(window, szButtons[i])->click();
+            QCOMPARE(Stack(window)->currentIndex(), (i + 1) % 6);
+            QVERIFY(Child<QPushButton>(window, szButtons[i])->isChecked());
+            QCOMPARE(TestSupport::Transcript(), QStringList{"RESET"});
+        }
+        // A monitor picked in the title bar becomes current, then the shown page is told.
+        QSignalSpy spy(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_MonitorChanged);
+        for (const int nPage : {0, 3, 5}) {
+            Stack(window)->setCurrentIndex(nPage);
+            const int nMonitor = nPage == 3 ? 0 : 1;
+            Child<QComboBox>(window, "cmbDeviceType")->setCurrentIndex(nMonitor);
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(spy.takeFirst().at(0).toInt(), nPage);
+            QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().nMonitorId, nMonitor);
+        }
     }
 
     void calibrationButtonFromSettings_data()
     {
         QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("visibleButtons");
-        QTest::newRow("absent") << QVariant() << 5;
-        QTest::newRow("2") << QVariant(2) << 5;
-        QTest::newRow("text") << QVariant(QStringLiteral("yes")) << 5;
-        QTest::newRow("1") << QVariant(1) << 6;
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("absent") << QVariant() << false;
+        QTest::newRow("2") << QVariant(2) << false;
+        QTest::newRow("1") << QVariant(1) << true;
     }
     void calibrationButtonFromSettings()
     {
         QFETCH(QVariant, value);
-        QFETCH(int, visibleButtons);
+        QFETCH(bool, visible);
         if (value.isValid())
-            SetConfigValue(QStringLiteral("SUB_PAGE_ENABLE"), QStringLiteral("AUTO_COLOR_CALIB_PAGE"), value);
+            SetConfigValue("SUB_PAGE_ENABLE", "AUTO_COLOR_CALIB_PAGE", value);
         MainWindow window;
-        int nVisible = 0;
-        for (const char* szName : MENU_BUTTONS)
-            nVisible += Button(window, szName)->isVisibleTo(&window) ? 1 : 0;
-        QCOMPARE(nVisible, visibleButtons);
-        QCOMPARE(Button(window, "btnColorCalibration")->isVisibleTo(&window), visibleButtons == 6);
-        // The page stays in the stack either way.
-        QVERIFY(qobject_cast<CAutoColorCalibrateWidget*>(Stack(window)->widget(4)));
+        QCOMPARE(Child<QPushButton>(window, "btnColorCalibration")->isVisibleTo(&window), visible);
+        QVERIFY(Child<QPushButton>(window, "btnAboutThisMachine")->isVisibleTo(&window));
     }
 
-    void monitorChangeAnnouncesPageOnShow_data()
+    void closeHidesToTrayOrAsks_data()
     {
-        QTest::addColumn<int>("page");
-        QTest::newRow("standard") << 0;
-        QTest::newRow("system setting") << 3;
-        QTest::newRow("about this machine") << 5;
-    }
-    void monitorChangeAnnouncesPageOnShow()
-    {
-        QFETCH(int, page);
-        MainWindow window;
-        Stack(window)->setCurrentIndex(page);
-        QSignalSpy spy(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_MonitorChanged);
-        window.findChild<QComboBox*>(QStringLiteral("cmbDeviceType"))->setCurrentIndex(1);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toInt(), page);
-        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().nMonitorId, 1);
-    }
-
-    void quitAnsweredNoChangesNothing()
-    {
-        MainWindow window;
-        window.show();
-        auto* pTray = window.findChild<QSystemTrayIcon*>();
-        QVERIFY(pTray && pTray->isVisible());
-        const int nShown = CMessageBox::ShownCount();
-        CMessageBox::SetNextAnswer(QMessageBox::No);
-        window.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
-        QCOMPARE(CMessageBox::ShownCount(), nShown + 1);
-        QCOMPARE(CMessageBox::LastText(), QStringLiteral("Confirm to quit the application?"));
-        QVERIFY(window.isVisible());
-        QVERIFY(pTray->isVisible());
-    }
-
-    void closeHidesToTrayOnlyWhenThereIsOne_data()
-    {
-        QTest::addColumn<bool>("trayAvailable");
+        QTest::addColumn<bool>("tray");
         QTest::newRow("system tray") << true;
         QTest::newRow("no system tray") << false;
     }
-    void closeHidesToTrayOnlyWhenThereIsOne()
+    void closeHidesToTrayOrAsks()
     {
-        QFETCH(bool, trayAvailable);
-        MainWindow::SetTrayAvailableCheck([trayAvailable] { return trayAvailable; });
+        QFETCH(bool, tray);
+        MainWindow::SetTrayAvailableCheck([tray] { return tray; });
         MainWindow window;
         window.show();
         const int nShown = CMessageBox::ShownCount();
         CMessageBox::SetNextAnswer(QMessageBox::No);
         QVERIFY(!window.close());
-        if (trayAvailable) {
-            QVERIFY(window.isHidden());
-            QCOMPARE(CMessageBox::ShownCount(), nShown);
-            CMessageBox::SetNextAnswer(QMessageBox::NoButton);
-        } else {
-            // The window could never come back from a tray that does not exist: ask instead.
-            QVERIFY(window.isVisible());
-            QCOMPARE(CMessageBox::ShownCount(), nShown + 1);
-            QCOMPARE(CMessageBox::LastText(), QStringLiteral("Confirm to quit the application?"));
-        }
+        // Without a tray the window could never come back: ask instead.
+        QCOMPARE(window.isVisible(), !tray);
+        QCOMPARE(CMessageBox::ShownCount(), nShown + (tray ? 0 : 1));
+        // The close button asks; No changes nothing.
+        window.show();
+        CMessageBox::SetNextAnswer(QMessageBox::No);
+        Child<QPushButton>(window, "btnClose")->click();
+        QCOMPARE(CMessageBox::ShownCount(), nShown + (tray ? 1 : 2));
+        QCOMPARE(CMessageBox::LastText(), QStringLiteral("Confirm to quit the application?"));
+        QVERIFY(window.isVisible());
         QVERIFY(window.findChild<QSystemTrayIcon*>()->isVisible());
     }
 
@@ -205,52 +140,42 @@ private slots:
         const int nShownBefore = CMessageBox::ShownCount();
         int nShownInside = -1;
         qint64 nOpenedAfterMs = -1;
-        bool bDone = false;
         bool bLoadBehindBox = false;
         MainWindow* pWindow = nullptr;
-
         // The box blocks in its own event loop: look at it, and at a detection that finishes
-        // meanwhile, from a timer.
+        // meanwhile, from a timer. A page told meanwhile to reload does so only once it is closed.
         QElapsedTimer timer;
         QTimer poll;
-        poll.setInterval(20);
         connect(&poll, &QTimer::timeout, this, [&] {
+            bLoadBehindBox |= qobject_cast<CWaitDlg*>(QApplication::activeModalWidget())
+                              && pWindow->findChild<QMessageBox*>();
             auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!pBox || bDone)
+            if (!pBox || nOpenedAfterMs >= 0)
                 return;
-            bDone = true;
             nOpenedAfterMs = timer.elapsed();
             CMessageBox::SetNextAnswer(QMessageBox::Ok); // a second box would return at once
-            CDDCUtil::GetInstance()->Init();             // detection finished while the box is open
+            CDDCUtil::GetInstance()->Init();
             nShownInside = CMessageBox::ShownCount();
             CMessageBox::SetNextAnswer(QMessageBox::NoButton);
-            // A page told meanwhile to reload does so only once the box is closed.
             QTimer::singleShot(100, pBox, [] { emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(3); });
             QTimer::singleShot(500, pBox->button(QMessageBox::Ok), &QAbstractButton::click);
         });
-        connect(&poll, &QTimer::timeout, this, [&] {
-            bLoadBehindBox |= qobject_cast<CWaitDlg*>(QApplication::activeModalWidget()) && pWindow->findChild<QMessageBox*>();
-        });
-
         timer.start();
         MainWindow window;
         pWindow = &window;
         QVERIFY(Stack(window)->isEnabled());
-        poll.start();
-        QTRY_VERIFY_WITH_TIMEOUT(bDone && !window.findChild<QMessageBox*>(), 10000);
+        poll.start(20);
+        QTRY_VERIFY_WITH_TIMEOUT(nOpenedAfterMs >= 0 && !window.findChild<QMessageBox*>(), 10000);
         poll.stop();
         QVERIFY(!bLoadBehindBox);
-
         QVERIFY2(nOpenedAfterMs >= 950, qPrintable(QString::number(nOpenedAfterMs)));
         QCOMPARE(nShownInside, nShownBefore + 1);
         QCOMPARE(CMessageBox::LastText(), QStringLiteral("No monitor device supported by the application was found!"));
         QVERIFY(!Stack(window)->isEnabled());
-        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("widgetLeftMenuBar"))->isEnabled());
-
-        // Monitors back: the next detection enables the pages again.
+        QVERIFY(!Child<QWidget>(window, "widgetLeftMenuBar")->isEnabled());
+        // Monitors back: the next detection enables the pages again, without a box.
         QVERIFY(TestSupport::UseDefaultSim());
-        QVERIFY(Stack(window)->isEnabled());
-        QVERIFY(window.findChild<QWidget*>(QStringLiteral("widgetLeftMenuBar"))->isEnabled());
+        QVERIFY(Stack(window)->isEnabled() && Child<QWidget>(window, "widgetLeftMenuBar")->isEnabled());
         QCOMPARE(CMessageBox::ShownCount(), nShownBefore + 1);
     }
 
@@ -258,7 +183,6 @@ private slots:
     {
         QTest::addColumn<int>("signal");
 #ifdef Q_OS_WIN
-        // Windows tells the top-level window, through the platform's native event.
         QTest::newRow("WM_DISPLAYCHANGE") << 2;
 #else
         QTest::newRow("screen geometry changed") << 0;
@@ -272,13 +196,11 @@ private slots:
         window.show();
         window.setGeometry(10, 10, 700, 500);
         const QRect rcMoved = window.geometry();
-        QVERIFY(rcMoved != CentredWindowGeometry());
-        auto* pBar = window.findChild<CTopTitleBarWidget*>(QStringLiteral("widgetTopBar"));
-        QSignalSpy spyBar(pBar, &CTopTitleBarWidget::Sig_MonitorChanged);
+        QSignalSpy spyBar(Child<CTopTitleBarWidget>(window, "widgetTopBar"), &CTopTitleBarWidget::Sig_MonitorChanged);
         QSignalSpy spyHub(CGlobalSignal::GetInstance(), &CGlobalSignal::Sig_MonitorChanged);
         Stack(window)->setCurrentIndex(2);
-
 #ifdef Q_OS_WIN
+        // Windows tells the top-level window, through the platform's native event.
         Q_UNUSED(signal)
         MSG msg = {};
         msg.message = WM_DISPLAYCHANGE;
@@ -292,12 +214,12 @@ private slots:
             emit qApp->screenAdded(pScreen);
 #endif
         QCOMPARE(window.geometry(), rcMoved);
-        // The size is held up by the pages' minimum size on the small offscreen screen; the position tells.
-        QTRY_COMPARE(window.geometry().topLeft(), CentredWindowGeometry().topLeft());
+        // The pages' minimum size holds up the size on the small offscreen screen; the position tells.
+        QTRY_COMPARE(window.geometry().topLeft(), Centred().topLeft());
         QTRY_COMPARE(spyBar.count(), 1);
         QCOMPARE(spyHub.count(), 1);
         QCOMPARE(spyHub.at(0).at(0).toInt(), 2);
-        QVERIFY(TestSupport::Transcript().contains(QStringLiteral("RESET")));
+        QVERIFY(TestSupport::Transcript().contains("RESET"));
     }
 };
 
