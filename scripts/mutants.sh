@@ -85,37 +85,37 @@ m hex-base     ddc/DDCUtil.cpp 's/return strValue.toInt\(nullptr, 16\);/return s
 
 # Control manager: value tables and enabled states
 m cm-scenario  ui/frame/CtrlWidgetMana.cpp 's/\{\{2, 100\}, \{3, 65\}, \{4, 30\}\}/{{2, 100}, {3, 60}, {4, 30}}/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "office preset 3 sets brightness 60"
+   "tst_ctrlintegration" "office preset 3 sets brightness 60"
 m cm-lbl       ui/frame/CtrlWidgetMana.cpp 's/\{\{1, 80\}, \{2, 75\}/{{1, 80}, {2, 70}/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "low blue light 2 sets brightness 70"
+   "tst_ctrlintegration" "low blue light 2 sets brightness 70"
 m cm-gamut-con ui/frame/CtrlWidgetMana.cpp 's/kGamutContrast\[\] = \{\{1, 50\}, \{2, 50\}\}/kGamutContrast[] = {{1, 50}, {2, 40}}/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "gamut 2 sets contrast 40"
+   "tst_ctrlintegration" "gamut 2 sets contrast 40"
 m cm-fps-lock  ui/frame/CtrlWidgetMana.cpp 's/\{5, 80, false, 70, true, false\}/{5, 80, true, 70, true, false}/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "FPS preset leaves the brightness open"
+   "tst_ctrlintegration" "FPS preset leaves the brightness open"
 m cm-g2-value  ui/frame/CtrlWidgetMana.cpp 's/\{3, 85, true, 50/{3, 80, true, 50/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "G2 preset sets brightness 80"
+   "tst_ctrlintegration" "G2 preset sets brightness 80"
 m cm-user-gain ui/frame/CtrlWidgetMana.cpp 's/currentIndex\(\) == kUserColorTemperature/currentIndex() != kUserColorTemperature/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "user gains enabled for the wrong colour temperature"
+   "tst_ctrlintegration" "user gains enabled for the wrong colour temperature"
 m cm-owl-idx   ui/frame/CtrlWidgetMana.cpp 's/if \(index == 4\)/if (index == 5)/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "office preset 4 leaves the owl box open"
+   "tst_ctrlintegration" "office preset 4 leaves the owl box open"
 m cm-gamut-en  ui/frame/CtrlWidgetMana.cpp 's/SetEnabled\(\{m_pStdContrast\}, false\);/SetEnabled({m_pStdContrast}, true);/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "gamut rule leaves the standard contrast open"
+   "tst_ctrlintegration" "gamut rule leaves the standard contrast open"
 m cm-hdr-range ui/frame/CtrlWidgetMana.cpp 's/if \(index < 1 \|\| index > 3\)/if (index < 1 || index > 2)/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "HDR index 3 applies no rule"
+   "tst_ctrlintegration" "HDR index 3 applies no rule"
 m cm-hdr-low   ui/frame/CtrlWidgetMana.cpp 's/if \(index < 1 \|\| index > 3\)/if (index < 2 || index > 3)/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "HDR standard applies no rule"
+   "tst_ctrlintegration" "HDR standard applies no rule"
 m cm-mprt-val  ui/frame/CtrlWidgetMana.cpp 's/SetValue\(BothBrightness\(\), 100\);\n    SetEnabled\(BothBrightness\(\), false\);/SetValue(BothBrightness(), 90);\n    SetEnabled(BothBrightness(), false);/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "MPRT rule sets brightness 90"
+   "tst_ctrlintegration" "MPRT rule sets brightness 90"
 m cm-dyncon    ui/frame/CtrlWidgetMana.cpp 's/if \(index != 1\)\n        return;\n    SetEnabled\(\{m_pScenarioMode\}, true\);/if (index != 2)\n        return;\n    SetEnabled({m_pScenarioMode}, true);/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "dynamic contrast on applies no rule"
+   "tst_ctrlintegration" "dynamic contrast on applies no rule"
 m cm-freesync  ui/frame/CtrlWidgetMana.cpp 's/if \(index == 1\)\n        SetEnabled\(\{m_pProportionalMode\}, false\);/if (index == 0)\n        SetEnabled({m_pProportionalMode}, false);/' \
-   "tst_ctrlintegration tst_ctrlwidgetmana" "adaptive sync locks the proportional mode when off"
+   "tst_ctrlintegration" "adaptive sync locks the proportional mode when off"
 m cm-rereg     ui/frame/CtrlWidgetMana.cpp 's/        rpMember->disconnect\(pReceiver\);\n/        ;\n/' \
-   "tst_ctrlwidgetmana tst_ctrlintegration" "a replaced control still drives the rules"
+   "tst_ctrlintegration" "a replaced control still drives the rules"
 m cm-missing   ui/frame/CtrlWidgetMana.cpp 's/        if \(p\)\n            p->setEnabled\(bEnabled\);/        p->setEnabled(bEnabled);/' \
-   "tst_ctrlwidgetmana tst_ctrlintegration" "rules touch controls that were never registered"
+   "tst_ctrlintegration" "rules touch controls that were never registered"
 m cm-range     ui/frame/CtrlWidgetMana.cpp 's/    if \(!pPreset\)\n        return;\n/    if (!pPreset)\n        pPreset = nullptr;\n/' \
-   "tst_ctrlwidgetmana tst_ctrlintegration" "an unknown game mode dereferences no preset"
+   "tst_ctrlintegration" "an unknown game mode dereferences no preset"
 
 # Pages: fills, value tables, pauses, reads
 m fill-slider  ui/pages/SettingsPage.cpp 's/        const QSignalBlocker blocker\(pSlider\);\n//' \
