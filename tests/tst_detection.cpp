@@ -11,9 +11,9 @@
 
 namespace
 {
-const QString GUID = QStringLiteral("#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
-const QString ID_A = "\\\\?\\DISPLAY#ZVO27A1#5&1a2b3c&0&UID4353" + GUID;
-const QString ID_B = "\\\\?\\DISPLAY#ZVO24F1#5&1a2b3c&0&UID4354" + GUID;
+const QString MONITOR_GUID = QStringLiteral("#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
+const QString ID_A = "\\\\?\\DISPLAY#ZVO27A1#5&1a2b3c&0&UID4353" + MONITOR_GUID;
+const QString ID_B = "\\\\?\\DISPLAY#ZVO24F1#5&1a2b3c&0&UID4354" + MONITOR_GUID;
 const QString ENUM = QStringLiteral("SYSTEM\\CurrentControlSet\\Enum\\");
 const QString DETECTED = QStringLiteral("0Display: %1, Monitor Name: %2, Manufacturer: -, Product Code: -.");
 
@@ -151,14 +151,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("logModel");
         QTest::addColumn<QString>("error");
-        const QString strX27 = "\\\\?\\DISPLAY#zvoX27#1&UID1" + GUID;
+        const QString strX27 = "\\\\?\\DISPLAY#zvoX27#1&UID1" + MONITOR_GUID;
         QTest::newRow("EDID name") << ID_A << Edid("ABC\n") << "ABC" << "ZVO27A1" << "";
         QTest::newRow("no EDID") << strX27 << QByteArray() << "X27" << "zvoX27" << "";
-        QTest::newRow("only the maker's letters") << "\\\\?\\DISPLAY#ZVO#1&UID1" + GUID << QByteArray() << "ZVO" << "ZVO" << "";
-        QTest::newRow("maker twice, any case") << "\\?\\DISPLAY#ZvOG24zvo#1&UID1" + GUID << QByteArray() << "G24" << "ZvOG24zvo" << "";
-        QTest::newRow("other maker") << "\\\\?\\DISPLAY#ABC1234#1&UID1" + GUID << QByteArray() << "ABC1234" << "ABC1234" << "";
-        QTest::newRow("lower-case prefix") << "\\\\?\\display#zvog24#4&1&uid3" + GUID << QByteArray() << "" << "" << "";
-        QTest::newRow("no UID") << "\\\\?\\DISPLAY#Default_Monitor#DP-1" + GUID << QByteArray() << "" << "" << "";
+        QTest::newRow("only the maker's letters") << "\\\\?\\DISPLAY#ZVO#1&UID1" + MONITOR_GUID << QByteArray() << "ZVO" << "ZVO" << "";
+        QTest::newRow("maker twice, any case") << "\\?\\DISPLAY#ZvOG24zvo#1&UID1" + MONITOR_GUID << QByteArray() << "G24" << "ZvOG24zvo" << "";
+        QTest::newRow("other maker") << "\\\\?\\DISPLAY#ABC1234#1&UID1" + MONITOR_GUID << QByteArray() << "ABC1234" << "ABC1234" << "";
+        QTest::newRow("lower-case prefix") << "\\\\?\\display#zvog24#4&1&uid3" + MONITOR_GUID << QByteArray() << "" << "" << "";
+        QTest::newRow("no UID") << "\\\\?\\DISPLAY#Default_Monitor#DP-1" + MONITOR_GUID << QByteArray() << "" << "" << "";
         QTest::newRow("EDID without a name") << strX27 << Edid("X", char(0xFD)) << "X27" << "zvoX27"
                                              << "Monitor Name (FC block) not found in EDID.";
         QTest::newRow("EDID too short") << strX27 << Edid("X").left(100) << "X27" << "zvoX27" << "Invalid EDID data. Size too small.";
