@@ -3,12 +3,18 @@
 #include "tests/support/TestSupport.h"
 #include "ui/frame/GlobalSignal.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
-#include <QTest>
+#include <QElapsedTimer>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QtTest>
 
-// Recorders for page tests: what a page sent to the monitor and announced on the hub, in the
-// order it happened, and how far a load has got. Header-only; include once per test.
+// The page harness: what a page sent to the monitor and announced on the hub, in the order it
+// happened, how far a load has got, and tables of user actions with what each must cause.
+// Header-only; include once per test.
 namespace PageRecorders
 {
 // Transcript lines interleaved with hub signals ("Sig_GammaChanged 4"). Start it after the
@@ -48,8 +54,7 @@ private:
     void Sync()
     {
         const QStringList listTranscript = TestSupport::Transcript();
-        for (int i = m_nSeen; i < listTranscript.size(); ++i)
-            m_listLines.append(listTranscript.at(i));
+        m_listLines += listTranscript.mid(m_nSeen);
         m_nSeen = listTranscript.size();
     }
     void Add(const QString& strLine)
@@ -65,24 +70,73 @@ private:
 
 inline int CountReads()
 {
-    int nReads = 0;
-    for (const QString& strLine : TestSupport::Transcript()) {
-        if (strLine.startsWith(QLatin1String("GET ")))
-            ++nReads;
-    }
-    return nReads;
+    return TestSupport::Transcript().filter(QRegularExpression(QStringLiteral("^GET "))).size();
 }
 
 // Waits until nReads reads have been made and no dialog is up any more (the fills run inside
 // the last dialog's event loop, before it closes).
 inline bool WaitForLoad(int nReads, int nTimeoutMs = 20000)
 {
-    QDeadlineTimer deadline(nTimeoutMs);
-    while (!deadline.hasExpired()) {
-        if (CountReads() >= nReads && !QApplication::activeModalWidget())
-            return true;
-        QTest::qWait(20);
+    return QTest::qWaitFor([nReads] { return CountReads() >= nReads && !QApplication::activeModalWidget(); },
+                           nTimeoutMs);
+}
+
+// One user action or hub announcement on pPage: "name=value" sets a slider's value or a box's
+// index (from nothing selected, so that it always changes), "name" clicks a button once it is
+// enabled (some pages enable controls from a queued call), "Sig_Name=value" emits the hub signal.
+inline void Act(QWidget* pPage, const QString& strAction)
+{
+    const QString strName = strAction.section(QLatin1Char('='), 0, 0);
+    const int nValue = strAction.section(QLatin1Char('='), 1).toInt();
+    if (strName.startsWith(QLatin1String("Sig_"))) {
+        QMetaObject::invokeMethod(CGlobalSignal::GetInstance(), qPrintable(strName), Q_ARG(int, nValue));
+    } else if (auto* pSlider = pPage->findChild<QSlider*>(strName)) {
+        pSlider->setValue(nValue);
+    } else if (auto* pBox = pPage->findChild<QComboBox*>(strName)) {
+        {
+            const QSignalBlocker blocker(pBox);
+            pBox->setCurrentIndex(-1);
+        }
+        pBox->setCurrentIndex(nValue);
+    } else {
+        auto* pButton = TestSupport::Child<QAbstractButton>(pPage, strName);
+        if (QTest::qWaitFor([pButton] { return pButton->isEnabled(); }, 1000))
+            pButton->click();
     }
-    return false;
+    QCoreApplication::processEvents();
+}
+
+// Action tables. A row: what is done first ("a; b": a unrecorded), the hub signals and
+// transcript lines it causes (", "-joined), the controls afterwards (see QVERIFY_CONTROLS) and
+// how long the action must at least take (the product's pauses).
+inline void ActionColumns()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("controls");
+    QTest::addColumn<int>("minMs");
+}
+inline void Row(const QString& strActions, const QString& strEvents, const QString& strControls = {}, int nMinMs = 0)
+{
+    QTest::newRow(qPrintable(strActions)) << strActions << strEvents << strControls << nMinMs;
+}
+inline void RunActionRow(QWidget* pPage)
+{
+    QFETCH(QString, actions);
+    QFETCH(QString, events);
+    QFETCH(QString, controls);
+    QFETCH(int, minMs);
+    QStringList listActions = actions.split(QStringLiteral("; "));
+    const QString strLast = listActions.takeLast();
+    for (const QString& strAction : listActions)
+        Act(pPage, strAction);
+    TestSupport::Sim()->ClearTranscript();
+    CEventLog log;
+    QElapsedTimer timer;
+    timer.start();
+    Act(pPage, strLast);
+    QVERIFY2(timer.elapsed() >= minMs, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(log.Lines().join(QLatin1String(", ")), events);
+    QTRY_VERIFY2(TestSupport::Mismatches(pPage, controls).isEmpty(), qPrintable(TestSupport::Mismatches(pPage, controls)));
 }
 }

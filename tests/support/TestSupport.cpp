@@ -8,12 +8,12 @@
 #include <QSlider>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMessageBox>
 #include <QPluginLoader>
+#include <QRegularExpression>
 #include <QSharedPointer>
 #include <QTest>
 #include <QTimer>
@@ -51,12 +51,7 @@ QStringList Transcript()
 
 QStringList Writes()
 {
-    QStringList listWrites;
-    for (const QString& strLine : Transcript()) {
-        if (strLine.startsWith(QLatin1String("SET ")))
-            listWrites.append(strLine);
-    }
-    return listWrites;
+    return Transcript().filter(QRegularExpression(QStringLiteral("^SET ")));
 }
 
 QByteArray MonitorJson(const QVariantMap& mapValues, const QStringList& listFailing, int nMonitors)
@@ -88,9 +83,11 @@ QString Mismatches(const QObject* pParent, const QString& strExpect)
         }
         const QString strName = strItem.section(QLatin1Char('='), 0, 0);
         const QString strWanted = strItem.section(QLatin1Char('='), 1);
-        QObject* pChild = Child<QObject>(pParent, strName);
+        QObject* pChild = Child<QObject>(pParent, strName.section(QLatin1Char('.'), 0, 0));
         QString strActual;
-        if (auto* pSlider = qobject_cast<QSlider*>(pChild))
+        if (strName.contains(QLatin1Char('.')))
+            strActual = pChild->property(qPrintable(strName.section(QLatin1Char('.'), 1))).toString();
+        else if (auto* pSlider = qobject_cast<QSlider*>(pChild))
             strActual = QString::number(pSlider->value());
         else if (auto* pBox = qobject_cast<QComboBox*>(pChild))
             strActual = QString::number(pBox->currentIndex());
@@ -106,13 +103,7 @@ QString Mismatches(const QObject* pParent, const QString& strExpect)
 
 bool WaitForTranscriptLine(const QString& strLine, int nTimeoutMs)
 {
-    QDeadlineTimer deadline(nTimeoutMs);
-    while (!deadline.hasExpired()) {
-        if (Transcript().contains(strLine))
-            return true;
-        QTest::qWait(20);
-    }
-    return Transcript().contains(strLine);
+    return QTest::qWaitFor([&strLine] { return Transcript().contains(strLine); }, nTimeoutMs);
 }
 
 void AnswerNextModal(QMessageBox::StandardButton button, int nTimeoutMs)
