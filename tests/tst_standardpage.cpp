@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(CtrlWidgetMana::GetInstance()->GetCurrGameMode(), 1);
     }
 
-    // Each refresh button resets, then reloads its group; failed reads show 0 or an empty box, and
+    // Each refresh button resets, pauses, then reloads its group; failed reads show 0 or an empty box, and
     // a failed preset read changes no preset and names no mode.
     void failedReadsShowZeroAndEmptyBoxes()
     {
@@ -87,6 +87,7 @@ private slots:
                  "RESET, GET 0 0x10 -1, GET 0 0x12 -1, SET 0 0xF0 17, GET 0 0xF2 -1, GET 0 0x87 -1, GET 0 0x8A -1, "
                  "GET 0 0x62 -1, GET 0 0x14 -1, GET 0 0xE4 -1, SET 0 0xEE 2, GET 0 0xEF -1, GET 0 0xE9 -1, "
                  "GET 0 0x16 40, GET 0 0x18 41, GET 0 0x1A 42");
+        QVERIFY(TestSupport::MsBetween("RESET", "GET 0 0x10 -1") >= 90);
         QVERIFY_CONTROLS(m_pPage.get(), "hsliderBrightness=0 lblBrightnessValue=0 hsliderContrast=0 lblContrastValue=0 "
                                         "hslideBlackHomogenizer=0 lblBlackHmgValue=0 hsliderSharpness=0 "
                                         "lblSharpnessValue=0 hsliderSPKVolume=0 lblSPKVolumeValue=0 cmbMPRT=0 "

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QMetaMethod>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QtTest>
@@ -24,24 +25,20 @@ class CEventLog
 public:
     CEventLog()
     {
-        CGlobalSignal* pHub = CGlobalSignal::GetInstance();
-        auto follow = [this, pHub](auto pSignal, const char* szName) {
-            QObject::connect(pHub, pSignal, &m_context, [this, szName](auto value) {
-                Add(QStringLiteral("%1 %2").arg(QLatin1String(szName)).arg(value));
+        auto follow = [this](auto pSignal) {
+            const QByteArray baName = QMetaMethod::fromSignal(pSignal).name();
+            QObject::connect(CGlobalSignal::GetInstance(), pSignal, &m_context, [this, baName](auto value) {
+                Add(QStringLiteral("%1 %2").arg(QLatin1String(baName)).arg(value));
             });
         };
-        follow(&CGlobalSignal::Sig_BrightnessChanged, "Sig_BrightnessChanged");
-        follow(&CGlobalSignal::Sig_ContrastChanged, "Sig_ContrastChanged");
-        follow(&CGlobalSignal::Sig_SaturationChanged, "Sig_SaturationChanged");
-        follow(&CGlobalSignal::Sig_SharpnessChanged, "Sig_SharpnessChanged");
-        follow(&CGlobalSignal::Sig_BlackLevelChanged, "Sig_BlackLevelChanged");
-        follow(&CGlobalSignal::Sig_OfficeModeChanged, "Sig_OfficeModeChanged");
-        follow(&CGlobalSignal::Sig_GameModeChanged, "Sig_GameModeChanged");
-        follow(&CGlobalSignal::Sig_ModeTypeChanged, "Sig_ModeTypeChanged");
-        follow(&CGlobalSignal::Sig_MPRTChanged, "Sig_MPRTChanged");
-        follow(&CGlobalSignal::Sig_OverDriveChanged, "Sig_OverDriveChanged");
-        follow(&CGlobalSignal::Sig_GammaChanged, "Sig_GammaChanged");
-        follow(&CGlobalSignal::Sig_GamutModeChanged, "Sig_GamutModeChanged");
+        for (auto pSignal : {&CGlobalSignal::Sig_BrightnessChanged, &CGlobalSignal::Sig_ContrastChanged,
+                             &CGlobalSignal::Sig_SaturationChanged, &CGlobalSignal::Sig_SharpnessChanged,
+                             &CGlobalSignal::Sig_BlackLevelChanged, &CGlobalSignal::Sig_OfficeModeChanged,
+                             &CGlobalSignal::Sig_GameModeChanged, &CGlobalSignal::Sig_MPRTChanged,
+                             &CGlobalSignal::Sig_OverDriveChanged, &CGlobalSignal::Sig_GammaChanged,
+                             &CGlobalSignal::Sig_GamutModeChanged})
+            follow(pSignal);
+        follow(&CGlobalSignal::Sig_ModeTypeChanged);
     }
 
     QStringList Lines()
@@ -82,20 +79,23 @@ inline bool WaitForLoad(int nReads, int nTimeoutMs = 20000)
 }
 
 // One user action or hub announcement on pPage: "name=value" sets a slider's value or a box's
-// index (from nothing selected, so that it always changes), "name" clicks a button once it is
-// enabled (some pages enable controls from a queued call), "Sig_Name=value" emits the hub signal.
+// index (from another index, so that it always changes), "name" clicks a button once it is
+// enabled (some pages enable controls from a queued call), "Sig_Name=value" emits the hub signal
+// and "0xNN=value" or "0xNN/0xMM=value" sets the simulated monitor's value.
 inline void Act(QWidget* pPage, const QString& strAction)
 {
     const QString strName = strAction.section(QLatin1Char('='), 0, 0);
     const int nValue = strAction.section(QLatin1Char('='), 1).toInt();
-    if (strName.startsWith(QLatin1String("Sig_"))) {
+    if (strName.startsWith(QLatin1String("0x"))) {
+        TestSupport::Sim()->SetValue(0, strName, nValue);
+    } else if (strName.startsWith(QLatin1String("Sig_"))) {
         QMetaObject::invokeMethod(CGlobalSignal::GetInstance(), qPrintable(strName), Q_ARG(int, nValue));
     } else if (auto* pSlider = pPage->findChild<QSlider*>(strName)) {
         pSlider->setValue(nValue);
     } else if (auto* pBox = pPage->findChild<QComboBox*>(strName)) {
         {
             const QSignalBlocker blocker(pBox);
-            pBox->setCurrentIndex(-1);
+            pBox->setCurrentIndex(nValue < 0 ? 0 : -1);
         }
         pBox->setCurrentIndex(nValue);
     } else {

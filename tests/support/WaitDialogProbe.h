@@ -3,22 +3,20 @@
 #include "ui/frame/WaitDlg.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
 
-// Watches the wait dialogs of page loads: how many opened and closed and when (from their show
-// and hide events, so that back-to-back dialogs count twice), and with which text (from a short
-// timer, which also runs inside a dialog's own event loop).
+// Watches the wait dialogs of page loads: how many opened and closed (from their show and hide
+// events, so that back-to-back dialogs count twice), and with which text (from a short timer,
+// which also runs inside a dialog's own event loop).
 class CWaitDialogProbe : public QObject
 {
 public:
     CWaitDialogProbe()
     {
-        m_clock.start();
         qApp->installEventFilter(this);
         connect(&m_poll, &QTimer::timeout, this, [this] { Poll(); });
         m_poll.start(10);
@@ -27,16 +25,12 @@ public:
 
     int Opened() const { return m_nOpened; }
     int Closed() const { return m_nClosed; }
-    // Milliseconds from the probe's start (or Restart) to the first dialog.
-    qint64 FirstOpenedMs() const { return m_nFirstOpenedMs; }
     // The texts the dialogs showed, without their seconds counter, once each.
     QStringList Texts() const { return m_listTexts; }
 
     void Restart()
     {
-        m_clock.restart();
         m_nOpened = m_nClosed = 0;
-        m_nFirstOpenedMs = -1;
         m_listTexts.clear();
     }
 
@@ -47,8 +41,7 @@ protected:
             return false;
         if (pEvent->type() == QEvent::Show && !m_bOpen) {
             m_bOpen = true;
-            if (m_nOpened++ == 0)
-                m_nFirstOpenedMs = m_clock.elapsed();
+            ++m_nOpened;
         } else if (pEvent->type() == QEvent::Hide && m_bOpen) {
             m_bOpen = false;
             ++m_nClosed;
@@ -67,10 +60,8 @@ private:
     }
 
     QTimer m_poll;
-    QElapsedTimer m_clock;
     bool m_bOpen = false;
     int m_nOpened = 0;
     int m_nClosed = 0;
-    qint64 m_nFirstOpenedMs = -1;
     QStringList m_listTexts;
 };
