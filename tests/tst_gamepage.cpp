@@ -1,5 +1,4 @@
 #include "tests/support/PageRecorders.h"
-#include "tests/support/WaitDialogProbe.h"
 #include "ui/frame/CtrlWidgetMana.h"
 #include "ui/pages/ProfessionalGameWidget.h"
 #include "ui/pages/ProfessionalGraphicsWidget.h"
@@ -46,44 +45,30 @@ private slots:
     // the sub-coded reads are written.
     void load_data()
     {
-        QTest::addColumn<QByteArray>("config");
-        QTest::addColumn<QString>("transcript");
-        QTest::addColumn<QString>("controls");
-        QTest::newRow("values read")
-            << GAME_VALUES
-            << "GET 0 0xE7 3, GET 0 0x10 33, GET 0 0x8A 44, GET 0 0x90 55, GET 0 0x12 66, GET 0 0x87 7, "
-               "SET 0 0xF0 17, GET 0 0xF2 77, GET 0 0xE9 2, SET 0 0xEE 2, GET 0 0xEF 1, SET 0 0xF0 19, GET 0 0xF2 2, "
-               "GET 0 0xEB 0, SET 0 0xF0 13, GET 0 0xF2 1, GET 0 0xEC 1, GET 0 0xD9 2, SET 0 0xEE 0, GET 0 0xEF 1, "
-               "GET 0 0xEA 1, GET 0 0x72 5, GET 0 0xE2 3, GET 0 0xEB 0"
-            << "hsliderBrightness=33 lblGSBrightnessValue=33 hsliderSaturation=44 lblGSSaturationValue=44 "
-               "hsliderHue=55 lblGSHueValue=55 hsliderContrast=66 lblGSContrastValue=66 hsliderSharpness=7 "
-               "lblGSSharpnessValue=7 hsliderDarkEnhancement=77 lblGSDarkEhmValue=77 cmbOverDrive=1 cmbMPRT=1 "
-               "cmbHawkeye=2 cmbAdaptiveSync=0 cmbALLM=1 cmbDisplayRefreshRate=1 cmbOwl=1 cmbOneClickBattle=1 "
-               "cmbDynamicResponseTime=1 cmbGamma=4 cmbGamutMode=1 cmbVRRProjection=0 btnG2=1 btnG1=0";
-        QTest::newRow("failed reads")
-            << FAILED_READS << QString()
-            << "hsliderBrightness=0 lblGSBrightnessValue=0 hsliderSaturation=0 lblGSSaturationValue=0 hsliderHue=0 "
-               "lblGSHueValue=0 hsliderContrast=0 lblGSContrastValue=0 hsliderSharpness=0 lblGSSharpnessValue=0 "
-               "hsliderDarkEnhancement=0 lblGSDarkEhmValue=0 cmbOverDrive=-1 cmbMPRT=0 cmbHawkeye=0 "
-               "cmbAdaptiveSync=0 cmbALLM=0 cmbDisplayRefreshRate=0 cmbOwl=0 cmbOneClickBattle=0 "
-               "cmbDynamicResponseTime=0 cmbGamma=-1 cmbGamutMode=-1 cmbVRRProjection=0 btnG1=1";
+        PageRecorders::LoadColumns();
+        PageRecorders::LoadRow(
+            "values read", GAME_VALUES,
+            "GET 0 0xE7 3, GET 0 0x10 33, GET 0 0x8A 44, GET 0 0x90 55, GET 0 0x12 66, GET 0 0x87 7, SET 0 0xF0 17, "
+            "GET 0 0xF2 77, GET 0 0xE9 2, SET 0 0xEE 2, GET 0 0xEF 1, SET 0 0xF0 19, GET 0 0xF2 2, GET 0 0xEB 0, "
+            "SET 0 0xF0 13, GET 0 0xF2 1, GET 0 0xEC 1, GET 0 0xD9 2, SET 0 0xEE 0, GET 0 0xEF 1, GET 0 0xEA 1, "
+            "GET 0 0x72 5, GET 0 0xE2 3, GET 0 0xEB 0",
+            "hsliderBrightness=33 lblGSBrightnessValue=33 hsliderSaturation=44 lblGSSaturationValue=44 "
+            "hsliderHue=55 lblGSHueValue=55 hsliderContrast=66 lblGSContrastValue=66 hsliderSharpness=7 "
+            "lblGSSharpnessValue=7 hsliderDarkEnhancement=77 lblGSDarkEhmValue=77 cmbOverDrive=1 cmbMPRT=1 "
+            "cmbHawkeye=2 cmbAdaptiveSync=0 cmbALLM=1 cmbDisplayRefreshRate=1 cmbOwl=1 cmbOneClickBattle=1 "
+            "cmbDynamicResponseTime=1 cmbGamma=4 cmbGamutMode=1 cmbVRRProjection=0 btnG2=1 btnG1=0 -cmbGamma");
+        PageRecorders::LoadRow(
+            "failed reads", FAILED_READS, QString(),
+            "hsliderBrightness=0 lblGSBrightnessValue=0 hsliderSaturation=0 lblGSSaturationValue=0 hsliderHue=0 "
+            "lblGSHueValue=0 hsliderContrast=0 lblGSContrastValue=0 hsliderSharpness=0 lblGSSharpnessValue=0 "
+            "hsliderDarkEnhancement=0 lblGSDarkEhmValue=0 cmbOverDrive=-1 cmbMPRT=0 cmbHawkeye=0 cmbAdaptiveSync=0 "
+            "cmbALLM=0 cmbDisplayRefreshRate=0 cmbOwl=0 cmbOneClickBattle=0 cmbDynamicResponseTime=0 cmbGamma=-1 "
+            "cmbGamutMode=-1 cmbVRRProjection=0 btnG1=1 -cmbALLM");
     }
     void load()
     {
-        QFETCH(QByteArray, config);
-        QFETCH(QString, transcript);
-        QFETCH(QString, controls);
-        QVERIFY(TestSupport::UseSimConfig(config));
         PageRecorders::Act(m_pPage.get(), "Sig_GameModeChanged=2");
-        CWaitDialogProbe probe;
-        m_pPage->show();
-        QVERIFY(PageRecorders::WaitForLoad(19));
-        QCOMPARE(probe.Texts(), QStringList{"Load Data..."});
-        QCOMPARE(probe.Opened(), 1);
-        if (!transcript.isNull())
-            QCOMPARE(TestSupport::Transcript().join(", "), transcript);
-        QCOMPARE(TestSupport::Writes().filter(QRegularExpression("^SET 0 0x(?!EE|F0)")), QStringList());
-        QVERIFY_CONTROLS(m_pPage.get(), controls + " -cmbGamma -cmbALLM");
+        PageRecorders::RunLoadRow(m_pPage.get(), 19, {"Load Data..."});
     }
 
     // Each row on a fresh page, not loaded.

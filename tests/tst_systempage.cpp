@@ -39,30 +39,19 @@ private slots:
     // A failed read shows the first item, or nothing where 0 has no row.
     void load_data()
     {
-        QTest::addColumn<QByteArray>("config");
-        QTest::addColumn<QString>("transcript");
-        QTest::addColumn<QString>("controls");
-        QTest::newRow("values") << LOAD_VALUES << LOAD_TRANSCRIPT
-                                << "cmbHDMIVersion=1 cmbKVM=2 cmbTypeCDsc=1 cmbOSDLang=6 cmbUSBUpgrade=1 cmbReadingLamp=1 "
-                                   "cmbUSBMains=1 cmbLightEco=1 cmbLightPerception=1 -cmbHDMIVersion -cmbKVM "
-                                   "-cmbLightEco +cmbReadingLamp +cmbLightPerception";
-        QTest::newRow("failed reads")
-            << QByteArray(R"({"monitors":[{"values":{"0xEE/0x08":2,"0xCC":2},"failing":["0xEE/0x08","0xCC"]}]})")
-            << QString() << "cmbKVM=0 cmbOSDLang=-1";
+        PageRecorders::LoadColumns();
+        PageRecorders::LoadRow("values", LOAD_VALUES, LOAD_TRANSCRIPT,
+                               "cmbHDMIVersion=1 cmbKVM=2 cmbTypeCDsc=1 cmbOSDLang=6 cmbUSBUpgrade=1 cmbReadingLamp=1 "
+                               "cmbUSBMains=1 cmbLightEco=1 cmbLightPerception=1 -cmbHDMIVersion -cmbKVM "
+                               "-cmbLightEco +cmbReadingLamp +cmbLightPerception");
+        PageRecorders::LoadRow("failed reads",
+                               R"({"monitors":[{"values":{"0xEE/0x08":2,"0xCC":2},"failing":["0xEE/0x08","0xCC"]}]})",
+                               QString(), "cmbKVM=0 cmbOSDLang=-1");
     }
     void load()
     {
-        QFETCH(QByteArray, config);
-        QFETCH(QString, transcript);
-        QFETCH(QString, controls);
-        QVERIFY(TestSupport::UseSimConfig(config));
-        CWaitDialogProbe probe;
         CSystemSettingWidget page;
-        QVERIFY(ShowAndLoad(page, probe));
-        QCOMPARE(probe.Texts(), QStringList{"Load Data..."});
-        if (!transcript.isNull())
-            QCOMPARE(Transcript().join(", "), transcript);
-        QVERIFY_CONTROLS(&page, controls);
+        PageRecorders::RunLoadRow(&page, 12, {"Load Data..."});
     }
 
     void actions_data()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/TestSupport.h"
+#include "tests/support/WaitDialogProbe.h"
 #include "ui/frame/GlobalSignal.h"
 
 #include <QAbstractButton>
@@ -138,5 +139,37 @@ inline void RunActionRow(QWidget* pPage)
     QVERIFY2(timer.elapsed() >= minMs, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(log.Lines().join(QLatin1String(", ")), events);
     QTRY_VERIFY2(TestSupport::Mismatches(pPage, controls).isEmpty(), qPrintable(TestSupport::Mismatches(pPage, controls)));
+}
+
+// Load tables. A row: the simulated monitors, the load's exact transcript (null: not compared,
+// but the fills must still write nothing beyond the selectors of sub-coded reads) and the controls
+// afterwards.
+inline void LoadColumns()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QString>("transcript");
+    QTest::addColumn<QString>("controls");
+}
+inline void LoadRow(const char* szName, const QByteArray& baConfig, const QString& strTranscript, const QString& strControls)
+{
+    QTest::newRow(szName) << baConfig << strTranscript << strControls;
+}
+// Shows pPage, not loaded yet, and waits for its nReads reads behind the dialogs listTexts.
+inline void RunLoadRow(QWidget* pPage, int nReads, const QStringList& listTexts)
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QString, transcript);
+    QFETCH(QString, controls);
+    QVERIFY(TestSupport::UseSimConfig(config));
+    CWaitDialogProbe probe;
+    pPage->show();
+    QVERIFY(WaitForLoad(nReads));
+    QCOMPARE(probe.Texts(), listTexts);
+    QCOMPARE(probe.Opened(), listTexts.size());
+    if (!transcript.isNull())
+        QCOMPARE(TestSupport::Transcript().join(QLatin1String(", ")), transcript);
+    QCOMPARE(TestSupport::Transcript().filter(QRegularExpression(QStringLiteral("^RESET|^SET 0 0x(?!EE|F0)"))),
+             QStringList());
+    QVERIFY_CONTROLS(pPage, controls);
 }
 }
