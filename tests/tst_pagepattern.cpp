@@ -37,26 +37,6 @@ public:
         ReadVcp(VCP_OVERDRIVE);
     }
 };
-
-int OpenWaitDialogs()
-{
-    int nOpen = 0;
-    for (QWidget* pWidget : QApplication::topLevelWidgets())
-        nOpen += qobject_cast<CWaitDlg*>(pWidget) && pWidget->isVisible() ? 1 : 0;
-    return nOpen;
-}
-
-// Follows the most wait dialogs open at once.
-struct CMostOpen
-{
-    CMostOpen()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { m_nMost = qMax(m_nMost, OpenWaitDialogs()); });
-        m_timer.start(10);
-    }
-    QTimer m_timer;
-    int m_nMost = 0;
-};
 }
 
 class TestPagePattern : public QObject
@@ -83,7 +63,7 @@ private slots:
                                                           {"values":{"0x10":70,"0xE9":3}}]})"));
         CTinyPage page;
         std::unique_ptr<CTinyPage> pOther;
-        CMostOpen mostOpen;
+        CWaitDialogProbe probe;
         // The first read lasts from 100 to 700 ms.
         QTimer::singleShot(400, this, [&] {
             CDDCUtil::GetInstance()->SetCurrentMonitor(1);
@@ -97,10 +77,10 @@ private slots:
             }
         });
         page.show();
-        QTRY_VERIFY_WITH_TIMEOUT(TestSupport::Transcript().size() >= 2 + after.size() && !OpenWaitDialogs(), 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(TestSupport::Transcript().size() >= 2 + after.size() && probe.Closed() == probe.Opened(), 8000);
         QTest::qWait(300);
         QCOMPARE(TestSupport::Transcript().mid(2), after);
-        QCOMPARE(mostOpen.m_nMost, 1);
+        QCOMPARE(probe.MostOpen(), 1);
     }
 
     // The standard page's first load (two groups, 1000 ms after construction) with a monitor
@@ -109,14 +89,14 @@ private slots:
     {
         QVERIFY(TestSupport::UseDefaultSim());
         CStandardModeWidget page(nullptr);
+        CWaitDialogProbe probe;
         page.show();
-        CMostOpen mostOpen;
         QTimer::singleShot(1500, this, [] { emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(0); });
-        QTRY_VERIFY_WITH_TIMEOUT(!TestSupport::Transcript().isEmpty() && !OpenWaitDialogs(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(probe.Opened() >= 4 && probe.Closed() == probe.Opened(), 10000);
         QTest::qWait(500);
         const QStringList listTranscript = TestSupport::Transcript();
         QCOMPARE(listTranscript.mid(listTranscript.size() / 2), listTranscript.mid(0, listTranscript.size() / 2));
-        QCOMPARE(mostOpen.m_nMost, 1);
+        QCOMPARE(probe.MostOpen(), 1);
     }
 
     // Each real page: its first show loads once, 100 ms later; an emptied box writes nothing; its

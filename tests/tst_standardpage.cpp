@@ -118,16 +118,10 @@ private slots:
             << "btnMovie=1 btnEbook=0 btnGMXbox=1 btnGMG1=0 -widgetOfficeMode -widgetGameMode btnCross1=1 "
                "lblAccuracyIcon.cross_type=cross1 btnClPurple=1 btnClYellow=0"
             << -1;
-        QTest::newRow("standard presets, crosshair off, multicolour")
-            << QVariantMap{{"0x22", 1}, {"0xE7", 1}, {"0xE8", 1}, {"0xEE/0x0C", 0}} << "Sig_ModeTypeChanged Standard"
-            << "btnOMStandard=1 btnMovie=0 btnGMStandard=1 btnGMXbox=0 +widgetOfficeMode +widgetGameMode "
-               "btnEnableGameCross=0 -btnCross1 -hsliderHorizontalPos lblAccuracyIcon.cross_type=none "
-               "btnClMulticolor=1 btnClPurple=0"
-            << 1;
         QTest::newRow("office preset 7, RTS, crosshair type 0, colour 4")
             << QVariantMap{{"0x22", 7}, {"0xE7", 6}, {"0xE8", 0}, {"0xEE/0x0C", 4}} << "Sig_ModeTypeChanged RTS"
-            << "btnGMRacing=1 btnGMStandard=0 -widgetOfficeMode +widgetGameMode "
-               "btnEnableGameCross=0 lblAccuracyIcon.cross_type=none btnClMulticolor=0"
+            << "btnGMRacing=1 btnGMXbox=0 -widgetOfficeMode btnEnableGameCross=0 -btnCross1 -hsliderHorizontalPos "
+               "lblAccuracyIcon.cross_type=none btnClPurple=0"
             << 6;
     }
     void gameSetFill()
@@ -165,7 +159,6 @@ private slots:
         Row("cmbColorTemperature=3", "RESET, SET 0 0x14 11, GET 0 0x16 40, GET 0 0x18 41, GET 0 0x1A 23",
             "+hsliderUMRed lblUMGreenValue=41");
         Row("cmbLowBlueLight=3", "SET 0 0xE4 4");
-        Row("cmbMPRT=2", "SET 0 0xEE 2, SET 0 0xEF 2, Sig_MPRTChanged 2");
         Row("cmbOverDrive=4", "SET 0 0xE9 5, Sig_OverDriveChanged 4");
         Row("cmbClEffects=4", "SET 0 0xEE 11, SET 0 0xEF 5");
         Row("Sig_BrightnessChanged=7", "Sig_BrightnessChanged 7", "hsliderBrightness=7 lblBrightnessValue=7");

@@ -6,12 +6,13 @@
 #include <QEvent>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
-// Watches the wait dialogs of page loads: how many opened and closed (from their show and hide
-// events, so that back-to-back dialogs count twice), and with which text (from a short timer,
-// which also runs inside a dialog's own event loop).
+// Watches the wait dialogs of page loads: how many opened and closed, and the most open at once
+// (from their show and hide events, so that back-to-back dialogs count twice), and with which
+// text (from a short timer, which also runs inside a dialog's own event loop).
 class CWaitDialogProbe : public QObject
 {
 public:
@@ -25,6 +26,7 @@ public:
 
     int Opened() const { return m_nOpened; }
     int Closed() const { return m_nClosed; }
+    int MostOpen() const { return m_nMostOpen; }
     // The texts the dialogs showed, without their seconds counter, once each.
     QStringList Texts() const { return m_listTexts; }
 
@@ -39,11 +41,11 @@ protected:
     {
         if (!qobject_cast<CWaitDlg*>(pWatched))
             return false;
-        if (pEvent->type() == QEvent::Show && !m_bOpen) {
-            m_bOpen = true;
+        if (pEvent->type() == QEvent::Show && !m_open.contains(pWatched)) {
+            m_open.insert(pWatched);
             ++m_nOpened;
-        } else if (pEvent->type() == QEvent::Hide && m_bOpen) {
-            m_bOpen = false;
+            m_nMostOpen = qMax(m_nMostOpen, m_open.size());
+        } else if (pEvent->type() == QEvent::Hide && m_open.remove(pWatched)) {
             ++m_nClosed;
         }
         return false;
@@ -60,7 +62,8 @@ private:
     }
 
     QTimer m_poll;
-    bool m_bOpen = false;
+    QSet<QObject*> m_open;
+    int m_nMostOpen = 0;
     int m_nOpened = 0;
     int m_nClosed = 0;
     QStringList m_listTexts;
