@@ -7,10 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
-#include <QMetaMethod>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QtTest>
 
@@ -44,21 +40,19 @@ public:
 
     QStringList Lines()
     {
-        Sync();
+        Add(QString());
         return m_listLines;
     }
 
 private:
-    void Sync()
+    // The transcript lines that came since, then the signal's line, if any.
+    void Add(const QString& strSignal)
     {
         const QStringList listTranscript = TestSupport::Transcript();
         m_listLines += listTranscript.mid(m_nSeen);
         m_nSeen = listTranscript.size();
-    }
-    void Add(const QString& strLine)
-    {
-        Sync();
-        m_listLines.append(strLine);
+        if (!strSignal.isNull())
+            m_listLines.append(strSignal);
     }
 
     QObject m_context;
