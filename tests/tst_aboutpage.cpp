@@ -1,10 +1,7 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/VcpCodes.h"
 #include "tests/support/PageRecorders.h"
-#include "tests/support/WaitDialogProbe.h"
 #include "ui/pages/AboutThisMachineWidget.h"
-
-#include <QLabel>
 
 namespace
 {

@@ -1,11 +1,5 @@
-#include "tests/support/TestSupport.h"
-#include "tests/support/WaitDialogProbe.h"
-#include "ui/frame/GlobalSignal.h"
+#include "tests/support/PageRecorders.h"
 #include "ui/pages/AutoColorCalibrateWidget.h"
-
-#include <QComboBox>
-#include <QPushButton>
-#include <QtTest>
 
 // The colour calibration page is a form only: no control of it, nor a monitor change naming it,
 // may reach the monitor or open anything.
@@ -19,7 +13,7 @@ private slots:
         CWaitDialogProbe probe;
         CAutoColorCalibrateWidget page;
         page.show();
-        for (QPushButton* pButton : page.findChildren<QPushButton*>())
+        for (QAbstractButton* pButton : page.findChildren<QAbstractButton*>())
             pButton->click();
         const QList<QComboBox*> listCombos = page.findChildren<QComboBox*>();
         QCOMPARE(listCombos.size(), 6);

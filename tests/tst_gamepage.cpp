@@ -57,13 +57,9 @@ private slots:
             "lblGSSharpnessValue=7 hsliderDarkEnhancement=77 lblGSDarkEhmValue=77 cmbOverDrive=1 cmbMPRT=1 "
             "cmbHawkeye=2 cmbAdaptiveSync=0 cmbALLM=1 cmbDisplayRefreshRate=1 cmbOwl=1 cmbOneClickBattle=1 "
             "cmbDynamicResponseTime=1 cmbGamma=4 cmbGamutMode=1 cmbVRRProjection=0 btnG2=1 btnG1=0 -cmbGamma");
-        PageRecorders::LoadRow(
-            "failed reads", FAILED_READS, QString(),
-            "hsliderBrightness=0 lblGSBrightnessValue=0 hsliderSaturation=0 lblGSSaturationValue=0 hsliderHue=0 "
-            "lblGSHueValue=0 hsliderContrast=0 lblGSContrastValue=0 hsliderSharpness=0 lblGSSharpnessValue=0 "
-            "hsliderDarkEnhancement=0 lblGSDarkEhmValue=0 cmbOverDrive=-1 cmbMPRT=0 cmbHawkeye=0 cmbAdaptiveSync=0 "
-            "cmbALLM=0 cmbDisplayRefreshRate=0 cmbOwl=0 cmbOneClickBattle=0 cmbDynamicResponseTime=0 cmbGamma=-1 "
-            "cmbGamutMode=-1 cmbVRRProjection=0 btnG1=1 -cmbALLM");
+        PageRecorders::LoadRow("failed reads", FAILED_READS, QString(),
+                               "hsliderBrightness=0 lblGSBrightnessValue=0 cmbOverDrive=-1 cmbMPRT=0 cmbGamma=-1 "
+                               "cmbGamutMode=-1 btnG1=1");
     }
     void load()
     {
@@ -96,8 +92,6 @@ private slots:
         Row("hsliderContrast=43", "SET 0 0x12 43, Sig_ContrastChanged 43", "lblGSContrastValue=43");
         Row("hsliderSharpness=9", "SET 0 0x87 9, Sig_SharpnessChanged 9", "lblGSSharpnessValue=9");
         Row("hsliderDarkEnhancement=61", "SET 0 0xF0 17, SET 0 0xF2 61, Sig_BlackLevelChanged 61", "lblGSDarkEhmValue=61");
-        Row("hsliderSaturation=44", "SET 0 0x8A 44, Sig_SaturationChanged 44", "lblGSSaturationValue=44");
-        Row("hsliderHue=45", "SET 0 0x90 45", "lblGSHueValue=45");
         Row("Sig_BlackLevelChanged=25", "Sig_BlackLevelChanged 25", "hsliderDarkEnhancement=25 lblGSDarkEhmValue=25");
         Row("Sig_OverDriveChanged=3", "Sig_OverDriveChanged 3", "cmbOverDrive=3");
         Row("Sig_GammaChanged=2", "Sig_GammaChanged 2", "cmbGamma=2");

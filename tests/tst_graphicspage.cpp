@@ -84,7 +84,6 @@ private slots:
         Row("Sig_GameModeChanged=3; Sig_GameModeChanged=1", "Sig_GameModeChanged 1", "cmbScenarioMode=-1 +cmbScenarioMode");
         Row("Sig_GameModeChanged=3", "Sig_GameModeChanged 3", "cmbScenarioMode=-1 -cmbScenarioMode");
         Row("Sig_GammaChanged=3", "Sig_GammaChanged 3", "cmbGamma=3");
-        Row("Sig_GamutModeChanged=2", "Sig_GamutModeChanged 2", "cmbGamutMode=2");
     }
     void actions() { PageRecorders::RunActionRow(m_pPage.get()); }
 };

@@ -1,7 +1,6 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/VcpCodes.h"
 #include "tests/support/PageRecorders.h"
-#include "tests/support/WaitDialogProbe.h"
 #include "ui/pages/AboutThisMachineWidget.h"
 #include "ui/pages/ProfessionalGameWidget.h"
 #include "ui/pages/ProfessionalGraphicsWidget.h"

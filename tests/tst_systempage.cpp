@@ -1,7 +1,6 @@
 #include "app/ConfigSettings.h"
 #include "ddc/VcpCodes.h"
 #include "tests/support/PageRecorders.h"
-#include "tests/support/WaitDialogProbe.h"
 #include "ui/pages/AboutThisMachineWidget.h"
 #include "ui/pages/SystemSettingWidget.h"
 
@@ -61,7 +60,6 @@ private slots:
         Row("cmbKVM=2", "SET 0 0xEE 8, SET 0 0xEF 2");
         Row("cmbTypeCDsc=1", "SET 0 0xEE 9, SET 0 0xEF 1");
         Row("cmbOSDLang=0", "SET 0 0xCC 13");
-        Row("cmbOSDLang=4", "SET 0 0xCC 10");
         Row("cmbUSBUpgrade=1", "SET 0 0xF0 7, SET 0 0xF2 1");
         Row("cmbReadingLamp=1", "SET 0 0xEE 5, SET 0 0xEF 1");
         Row("cmbLightPerception=1", "SET 0 0xF0 16, SET 0 0xF2 1");
