@@ -3,21 +3,18 @@
 #include "ddc/DDCUtil.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QLabel>
-#include <QSlider>
 #include <QApplication>
-#include <QCoreApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPluginLoader>
-#include <QSharedPointer>
+#include <QRegularExpression>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 namespace TestSupport
 {
@@ -51,12 +48,7 @@ QStringList Transcript()
 
 QStringList Writes()
 {
-    QStringList listWrites;
-    for (const QString& strLine : Transcript()) {
-        if (strLine.startsWith(QLatin1String("SET ")))
-            listWrites.append(strLine);
-    }
-    return listWrites;
+    return Transcript().filter(QRegularExpression(QStringLiteral("^SET ")));
 }
 
 QByteArray MonitorJson(const QVariantMap& mapValues, const QStringList& listFailing, int nMonitors)
@@ -88,16 +80,14 @@ QString Mismatches(const QObject* pParent, const QString& strExpect)
         }
         const QString strName = strItem.section(QLatin1Char('='), 0, 0);
         const QString strWanted = strItem.section(QLatin1Char('='), 1);
-        QObject* pChild = Child<QObject>(pParent, strName);
-        QString strActual;
-        if (auto* pSlider = qobject_cast<QSlider*>(pChild))
-            strActual = QString::number(pSlider->value());
-        else if (auto* pBox = qobject_cast<QComboBox*>(pChild))
-            strActual = QString::number(pBox->currentIndex());
-        else if (auto* pLabel = qobject_cast<QLabel*>(pChild))
-            strActual = pLabel->text();
-        else if (auto* pButton = qobject_cast<QAbstractButton*>(pChild))
-            strActual = QString::number(pButton->isChecked() ? 1 : 0);
+        QObject* pChild = Child<QObject>(pParent, strName.section(QLatin1Char('.'), 0, 0));
+        const QString strProperty = strName.contains(QLatin1Char('.')) ? strName.section(QLatin1Char('.'), 1)
+                                    : qobject_cast<QSlider*>(pChild)    ? QStringLiteral("value")
+                                    : qobject_cast<QComboBox*>(pChild)  ? QStringLiteral("currentIndex")
+                                    : qobject_cast<QLabel*>(pChild)     ? QStringLiteral("text")
+                                                                        : QStringLiteral("checked");
+        const QVariant value = pChild->property(qPrintable(strProperty));
+        const QString strActual = value.type() == QVariant::Bool ? QString::number(value.toInt()) : value.toString();
         if (strActual != strWanted)
             listWrong << QStringLiteral("%1=%2 (expected %3)").arg(strName, strActual, strWanted);
     }
@@ -106,34 +96,24 @@ QString Mismatches(const QObject* pParent, const QString& strExpect)
 
 bool WaitForTranscriptLine(const QString& strLine, int nTimeoutMs)
 {
-    QDeadlineTimer deadline(nTimeoutMs);
-    while (!deadline.hasExpired()) {
-        if (Transcript().contains(strLine))
-            return true;
-        QTest::qWait(20);
-    }
-    return Transcript().contains(strLine);
+    return QTest::qWaitFor([&strLine] { return Transcript().contains(strLine); }, nTimeoutMs);
 }
 
 void AnswerNextModal(QMessageBox::StandardButton button, int nTimeoutMs)
 {
     auto* pTimer = new QTimer(qApp);
-    auto nWaited = QSharedPointer<int>::create(0);
-    pTimer->setInterval(20);
-    QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, nWaited, button, nTimeoutMs] {
-        *nWaited += 20;
-        QWidget* pModal = QApplication::activeModalWidget();
-        if (auto* pBox = qobject_cast<QMessageBox*>(pModal)) {
-            if (QAbstractButton* pButton = pBox->button(button))
-                pButton->click();
-            else
-                pBox->done(button);
-        } else if (*nWaited < nTimeoutMs) {
+    const QDeadlineTimer deadline(nTimeoutMs);
+    QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, deadline, button] {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!pBox && !deadline.hasExpired())
             return;
-        }
+        if (QAbstractButton* pButton = pBox ? pBox->button(button) : nullptr)
+            pButton->click();
+        else if (pBox)
+            pBox->done(button);
         pTimer->stop();
         pTimer->deleteLater();
     });
-    pTimer->start();
+    pTimer->start(20);
 }
 }

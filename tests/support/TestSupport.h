@@ -51,8 +51,8 @@ T* Child(const QObject& parent, const QString& strName)
 }
 
 // Checks the controls below pParent against "name=value" items (a slider's value, a box's
-// index, a label's text, a button's checked state as 0 or 1) and "+name" or "-name" (enabled
-// or not). Returns the mismatches, empty when everything holds.
+// index, a label's text, a button's checked state as 0 or 1), "name.property=value" and "+name"
+// or "-name" (enabled or not). Returns the mismatches, empty when everything holds.
 QString Mismatches(const QObject* pParent, const QString& strExpect);
 #define QVERIFY_CONTROLS(parent, expect)                                                                          \
     do {                                                                                                           \
