@@ -143,7 +143,7 @@ m std-preset-b ui/pages/StandardModeWidget.cpp 's/STANDARD_PRESET_BRIGHTNESS = 8
 m gfx-scenario ui/pages/ProfessionalGraphicsWidget.cpp 's/SCENARIO_MODE_TABLE\(\{\{1, 0\}, \{3, 1\}, \{4, 2\}/SCENARIO_MODE_TABLE({{1, 0}, {4, 1}, {3, 2}/' \
    "tst_graphicspage" "graphics scenario read rows swapped"
 m game-owl     ui/pages/ProfessionalGameWidget.cpp 's/OWL_TABLE\((.*?)\{"0x00", "0x02", "0x01"\}/OWL_TABLE($1\{"0x00", "0x01", "0x02"}/' \
-   "tst_gamepage tst_ctrlintegration" "owl values written in index order"
+   "tst_ctrlintegration" "owl values written in index order"
 m game-pause   ui/pages/ProfessionalGameWidget.cpp 's/    QThread::msleep\(SLOW_SWITCH_PAUSE_MS\);\n(    CDDCUtil::GetInstance\(\)->Reset\(\);)/$1/' \
    "tst_gamepage" "no pause before the reset of a slow preset"
 m sys-osd      ui/pages/SystemSettingWidget.cpp 's/\{\{13, 0\}, \{2, 1\}/{{13, 0}, {3, 1}/' \
