@@ -1,14 +1,8 @@
 #include "ui/frame/MessageBox.h"
 #include "ui/frame/TopTitleBarWidget.h"
 
-#include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTranslator>
-#include <QUrl>
 #include <QtTest>
 
 namespace
@@ -25,8 +19,7 @@ QByteArray ReadAll(const QString& strPath)
 // the argument, then the doubled %.
 QString DesktopValue(const QByteArray& baEntry, const QString& strKey)
 {
-    const QString strEntry = QString::fromUtf8(baEntry);
-    QString strValue = QRegularExpression("^" + strKey + "=(.*)$", QRegularExpression::MultilineOption).match(strEntry).captured(1);
+    QString strValue = QRegularExpression("^" + strKey + "=(.*)$", QRegularExpression::MultilineOption).match(QString::fromUtf8(baEntry)).captured(1);
     if (strKey != "Exec")
         return strValue;
     strValue.replace("\\\\", "\\");
@@ -69,7 +62,7 @@ private slots:
                          "^## \\d+ " + QRegularExpression::escape(strChinese) + "$", QRegularExpression::MultilineOption)),
                      szMenu);
         }
-        const QString strClientDir = QFileInfo(QString::fromUtf8(ZAVO_CLIENT_FILE)).absolutePath();
+        const QString strClientDir = QFileInfo(QString::fromUtf8(ZAVO_CLIENT_PATH)).absolutePath();
         QCOMPARE(QFileInfo(CTopTitleBarWidget::OperationGuidePath(strClientDir)).canonicalFilePath(), QFileInfo(MANUAL).canonicalFilePath());
     }
 
@@ -111,7 +104,6 @@ private slots:
         QVERIFY(source.open(QIODevice::WriteOnly) && source.write(QStringLiteral("# 手册\n\n## 第一章\n\n![页面](nowhere.png)\n").toUtf8()) > 0);
         source.close();
         QProcess tool;
-        tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         tool.start(QString::fromUtf8(ZAVO_MANUAL_TOOL), {source.fileName(), dir.filePath("out.pdf")});
         QVERIFY(tool.waitForFinished(60000));
         QVERIFY(tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0);
@@ -130,9 +122,9 @@ private slots:
         QVERIFY(install.waitForFinished(120000));
         QVERIFY2(install.exitCode() == 0, install.readAll().constData());
         const QFileInfo client(strPrefix + "/ZavoClient");
-        QVERIFY(client.isFile() && client.isExecutable());
-        QCOMPARE(ReadAll(CTopTitleBarWidget::OperationGuidePath(client.absolutePath())), ReadAll(MANUAL));
-        QVERIFY(CTopTitleBarWidget::OperationGuidePath(client.absolutePath()).endsWith(QStringLiteral("/doc/用户手册.pdf")));
+        const QString strGuide = CTopTitleBarWidget::OperationGuidePath(client.absolutePath());
+        QVERIFY(client.isFile() && client.isExecutable() && strGuide.endsWith(QStringLiteral("/doc/用户手册.pdf")));
+        QCOMPARE(ReadAll(strGuide), ReadAll(MANUAL));
 #ifdef ZAVO_DDCCI_PLUGIN
         // The real plug-in, not the simulated monitor the build tree runs with.
         QCOMPARE(ReadAll(strPrefix + "/plugins/Monitor.dll"), ReadAll(QString::fromUtf8(ZAVO_DDCCI_PLUGIN)));
@@ -140,8 +132,7 @@ private slots:
         QVERIFY(baEntry.startsWith("[Desktop Entry]\n"));
         QCOMPARE(DesktopValue(baEntry, "Exec"), client.absoluteFilePath());
         QCOMPARE(DesktopValue(baEntry, "TryExec"), client.absoluteFilePath());
-        QVERIFY(DesktopValue(baEntry, "Icon").startsWith(strPrefix + "/share/icons/hicolor/"));
-        QVERIFY(!QImage(DesktopValue(baEntry, "Icon")).isNull());
+        QVERIFY(DesktopValue(baEntry, "Icon").startsWith(strPrefix + "/share/icons/hicolor/") && !QImage(DesktopValue(baEntry, "Icon")).isNull());
 #endif
     }
 };

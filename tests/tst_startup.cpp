@@ -1,57 +1,46 @@
+#include "app/ConfigSettings.h"
+#include "app/SettingsLocation.h"
 #include "app/StartUp.h"
 #include "tests/support/ClientProcess.h"
-#include "ui/pages/SystemSettingWidget.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QRegularExpression>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTranslator>
-#include <QtTest>
+
+using TestSupport::WriteFile;
 
 namespace
 {
 const QString EN_FILE = QStringLiteral(":/Lang/Translation/Language_en_US.qm");
 const QString ZH_FILES = QStringLiteral(":/Lang/Translation/Language_zh_CN.qm :/Lang/Translation/qtbase_zh_CN.qm");
+const QString BANNER = QStringLiteral("********************* Zavo Monitor Client Running Log **********************");
 
 QString ConfigPath()
 {
     return QCoreApplication::applicationDirPath() + "/SystemConfig.ini";
 }
 
-// Each file gets a time stamp of its own: QSettings takes an unchanged size and time (a rewrite
-// within the file system's clock tick) for an unchanged file and reuses what it read.
-void WriteFile(const QString& strPath, const QByteArray& baContent)
+QByteArray ReadFile(const QString& strPath)
 {
-    static int s_nWrites = 0;
     QFile file(strPath);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(baContent) == baContent.size(), qPrintable(strPath));
-    file.flush();
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++s_nWrites), QFileDevice::FileModificationTime));
-}
-
-QStringList s_listStyleWarnings;
-QtMessageHandler s_previousHandler = nullptr;
-void CatchStyleWarnings(QtMsgType type, const QMessageLogContext& context, const QString& strMsg)
-{
-    if (type == QtWarningMsg && strMsg.contains("style sheet", Qt::CaseInsensitive))
-        s_listStyleWarnings.append(strMsg);
-    s_previousHandler(type, context, strMsg);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 }
 
+// What the client sets up before its window: SystemConfig.ini beside the executable (this
+// suite's own folder) or per user, translators and style sheets; and the client run for real.
 class TestStartUp : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QFile::remove(ConfigPath()); }
     void cleanup()
     {
         QFile::remove(ConfigPath());
+        SettingsLocation::SetCurrent(SettingsLocation(QCoreApplication::applicationDirPath(), true));
         for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
             QCoreApplication::removeTranslator(pTranslator);
             delete pTranslator;
@@ -59,24 +48,97 @@ private slots:
         qApp->setStyleSheet(QString());
     }
 
-    // The stored language picks the translators; anything but 1 is Chinese. Reading makes no file.
-    // Qt's texts and the pages' follow.
+    // Reading makes no file; each write is on disk at once, in UTF-8, and keeps the other keys.
+    void settingsWritesReachTheFile()
+    {
+        QCOMPARE(GetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 3).toInt(), 3);
+        QVERIFY(!QFile::exists(ConfigPath()));
+        SetConfigValue("SUB_PAGE_ENABLE", "AUTO_COLOR_CALIB_PAGE", 1);
+        SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 1);
+        SetConfigValue("LANGUAGE", "NOTE", QStringLiteral("简体中文"));
+        SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 0);
+        QCOMPARE(QString::fromUtf8(ReadFile(ConfigPath())).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts),
+                 (QStringList{"[LANGUAGE]", "LANGUAGE_TYPE=0", QStringLiteral("NOTE=简体中文"), "[SUB_PAGE_ENABLE]", "AUTO_COLOR_CALIB_PAGE=1"}));
+        QCOMPARE(GetConfigValue("LANGUAGE", "NOTE", QString()).toString(), QStringLiteral("简体中文"));
+    }
+
+    void integerKeysReadInRange_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("-1") << QByteArray("-1") << -1;
+        QTest::newRow("int max") << QByteArray("2147483647") << 2147483647;
+        for (const char* szOut : {"4294967297", "-2147483649", "18446744073709551617", "1abc", "1.5", ""})
+            QTest::newRow(*szOut ? szOut : "empty") << QByteArray(szOut) << 7;
+    }
+    void integerKeysReadInRange()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, expected);
+        WriteFile(ConfigPath(), "[LANGUAGE]\nLANGUAGE_TYPE=" + stored + "\n");
+        QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 7), expected);
+    }
+
+    // A program folder that cannot be written (told so: root may write anywhere): its file is read
+    // until the first write, which goes to a per-user copy that starts with the folder's settings;
+    // that copy then wins, and the folder's file stays as it was. The log follows the settings.
+    void unwritableFolderWritesPerUserCopy_data()
+    {
+        QTest::addColumn<QByteArray>("folderFile");
+        QTest::addColumn<int>("folderValue");
+        QTest::newRow("folder holds a file") << QByteArray("[SUB_PAGE_ENABLE]\nAUTO_COLOR_CALIB_PAGE=1\n[LANGUAGE]\nLANGUAGE_TYPE=1\n") << 1;
+        QTest::newRow("folder holds none") << QByteArray() << 0;
+    }
+    void unwritableFolderWritesPerUserCopy()
+    {
+        QFETCH(QByteArray, folderFile);
+        QFETCH(int, folderValue);
+        QTemporaryDir program;
+        const QString strUserFile = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/SystemConfig.ini";
+        QFile::remove(strUserFile);
+        if (!folderFile.isNull()) {
+            WriteFile(program.filePath("SystemConfig.ini"), folderFile);
+            QVERIFY(QFile::setPermissions(program.filePath("SystemConfig.ini"), QFile::ReadOwner));
+        }
+        SettingsLocation::SetCurrent(SettingsLocation(program.path(), false));
+        QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0), folderValue);
+        QVERIFY(!QFile::exists(strUserFile));
+        SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 1 - folderValue);
+        QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0), 1 - folderValue);
+        QCOMPARE(GetConfigInt("SUB_PAGE_ENABLE", "AUTO_COLOR_CALIB_PAGE", 0), folderValue);
+        QVERIFY(QFileInfo(strUserFile).permission(QFile::WriteOwner));
+        QCOMPARE(ReadFile(program.filePath("SystemConfig.ini")), folderFile);
+        QVERIFY(!SettingsLocation::Current().LogDir().startsWith(program.path()));
+    }
+
+    // It tries a file instead of trusting permission bits, which root ignores, and leaves none.
+    void writeProbeLeavesNothing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(SettingsLocation::CanCreateFilesIn(dir.path()));
+        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+#ifdef Q_OS_LINUX
+        QVERIFY(!SettingsLocation::CanCreateFilesIn("/proc"));
+#endif
+    }
+
+    // The stored language picks the translators, Qt's texts and the pages' with them; anything
+    // but 1 is Chinese. Reading makes no file.
     void installTranslators_data()
     {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<QStringList>("texts");
-        const QStringList listChinese{QStringLiteral("确定"), QStringLiteral("显示器恢复出厂设置"), QStringLiteral("OSD语言")};
-        QTest::newRow("no settings file") << QByteArray() << ZH_FILES << listChinese;
-        QTest::newRow("English") << QByteArray("1") << EN_FILE << QStringList{"OK", "Monitor Factory Reset", "OSD Language"};
-        QTest::newRow("2") << QByteArray("2") << ZH_FILES << listChinese;
-        QTest::newRow("1 plus 2^32") << QByteArray("4294967297") << ZH_FILES << listChinese;
+        QTest::addColumn<QString>("texts");
+        QTest::newRow("no settings file") << QByteArray() << ZH_FILES << QStringLiteral("确定|显示器恢复出厂设置");
+        QTest::newRow("English") << QByteArray("1") << EN_FILE << "OK|Monitor Factory Reset";
+        QTest::newRow("2") << QByteArray("2") << ZH_FILES << QStringLiteral("确定|显示器恢复出厂设置");
+        QTest::newRow("1 plus 2^32") << QByteArray("4294967297") << ZH_FILES << QStringLiteral("确定|显示器恢复出厂设置");
     }
     void installTranslators()
     {
         QFETCH(QByteArray, stored);
         QFETCH(QString, expected);
-        QFETCH(QStringList, texts);
+        QFETCH(QString, texts);
         if (!stored.isNull())
             WriteFile(ConfigPath(), "[LANGUAGE]\nLANGUAGE_TYPE=" + stored + "\n");
         InstallTranslators(*qApp);
@@ -84,19 +146,13 @@ private slots:
         for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly))
             listLoaded.append(pTranslator->filePath());
         QCOMPARE(listLoaded.join(' '), expected);
-        QStringList listShown{QCoreApplication::translate("QPlatformTheme", "OK")};
-        const CSystemSettingWidget page;
-        for (const QLabel* pLabel : page.findChildren<QLabel*>())
-            listShown << pLabel->text();
-        for (const QAbstractButton* pButton : page.findChildren<QAbstractButton*>())
-            listShown << pButton->text();
-        for (const QString& strText : qAsConst(texts))
-            QVERIFY2(listShown.contains(strText), qPrintable(strText));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK") + '|' + QCoreApplication::translate("CSystemSettingWidget", "Factory Reset"),
+                 texts);
         QCOMPARE(QFile::exists(ConfigPath()), !stored.isNull());
     }
 
     // *.qss files only, in the folder's listing order; a folder without any clears the style
-    // sheet, an empty one keeps it.
+    // sheet, an empty one keeps it. The built-in ones all load and Qt can parse them.
     void styleSheets()
     {
         QTemporaryDir dir, empty;
@@ -113,21 +169,19 @@ private slots:
         QVERIFY(QFile::remove(dir.filePath("a.qss")) && QFile::remove(dir.filePath("b.qss")));
         LoadStyleSheets(*qApp, dir.path());
         QCOMPARE(qApp->styleSheet(), QString());
-    }
 
-    // The built-in style sheets all load and Qt can parse them.
-    void compiledInStyleSheetsApplyCleanly()
-    {
         LoadStyleSheets(*qApp);
         QFile common(STYLE_SHEET_FOLDER + "/Common.qss");
-        QVERIFY(common.open(QIODevice::ReadOnly));
-        QVERIFY(qApp->styleSheet().contains(QString::fromUtf8(common.readAll())));
+        QVERIFY(common.open(QIODevice::ReadOnly) && qApp->styleSheet().contains(QString::fromUtf8(common.readAll())));
         QCOMPARE(qApp->styleSheet(), ReadStyleSheets(STYLE_SHEET_FOLDER));
-        s_listStyleWarnings.clear();
-        s_previousHandler = qInstallMessageHandler(CatchStyleWarnings);
+        static QStringList s_listWarnings;
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& strMsg) {
+            if (type == QtWarningMsg && strMsg.contains("style sheet", Qt::CaseInsensitive))
+                s_listWarnings.append(strMsg);
+        });
         QWidget().ensurePolished();
-        qInstallMessageHandler(s_previousHandler);
-        QVERIFY2(s_listStyleWarnings.isEmpty(), qPrintable(s_listStyleWarnings.join('\n')));
+        qInstallMessageHandler(previous);
+        QVERIFY2(s_listWarnings.isEmpty(), qPrintable(s_listWarnings.join('\n')));
     }
 
     // The real client without its plug-in: banner, the loader's error in the language installed
@@ -148,26 +202,48 @@ private slots:
         QFETCH(QString, error);
         QVERIFY(!error.isEmpty());
         const QString strToday = QDate::currentDate().toString("yyyy-MM-dd");
-        TestSupport::CClientCopy copy(false);
-        QVERIFY(copy.IsValid());
+        TestSupport::CClient client(false);
+        QVERIFY(client.IsValid());
         if (!settings.isNull())
-            WriteFile(copy.Dir() + "/SystemConfig.ini", settings);
+            WriteFile(client.Dir() + "/SystemConfig.ini", settings);
         QTemporaryDir runtimeDir;
-        TestSupport::CClientRun run(copy, TestSupport::ClientEnvironment(runtimeDir.path() + "/xdg", QString()));
-        QVERIFY2(run.FinishedWithZero(60000), qPrintable(run.Output()));
+        client.Start(runtimeDir.path(), QString());
+        QVERIFY2(client.FinishedWithZero(60000), qPrintable(client.Output()));
         if (QDate::currentDate().toString("yyyy-MM-dd") != strToday)
             QSKIP("the day changed during the test");
-
-        QVERIFY(QFile::exists(copy.Dir() + "/logs/Log_" + strToday + ".txt"));
-        const QStringList listLines = copy.LogLines();
+        QVERIFY(QFile::exists(client.Dir() + "/logs/Log_" + strToday + ".txt"));
+        const QStringList listLines = client.LogLines();
         QCOMPARE(listLines.size(), 5);
-        QCOMPARE(listLines.at(1), QStringLiteral("********************* Zavo Monitor Client Running Log **********************"));
+        QCOMPARE(listLines.at(1), BANNER);
         const QRegularExpression reLine(QStringLiteral("^\\[%1 \\d\\d:\\d\\d:\\d\\d\\] \\[Info    \\] CDDCUtil::CDDCUtil\\(\\): "
                                                        "DDC插件加载失败:%2,%3$")
-                                            .arg(strToday, QRegularExpression::escape(copy.Dir() + "/plugins/Monitor.dll"),
+                                            .arg(strToday, QRegularExpression::escape(client.Dir() + "/plugins/Monitor.dll"),
                                                  QRegularExpression::escape(error)));
         QVERIFY2(reLine.match(listLines.at(4)).hasMatch(), qPrintable(listLines.at(4)));
-        QCOMPARE(QFile::exists(copy.Dir() + "/SystemConfig.ini"), !settings.isNull());
+        QCOMPARE(QFile::exists(client.Dir() + "/SystemConfig.ini"), !settings.isNull());
+    }
+
+    // With the simulated monitors it logs their names and the first page reads the current
+    // monitor (id 0); a second copy finds it (a named pipe on Windows, where tst_singleinstance
+    // does not run) and ends with 0 before making a log.
+    void startsAndSecondCopyEnds()
+    {
+        QTemporaryDir runtimeDir;
+        TestSupport::CClient first, second;
+        QVERIFY(first.IsValid() && second.IsValid());
+        first.Start(runtimeDir.path(), QString());
+        const auto pageReads = [&first] {
+            QFile transcript(first.Dir() + "/plugins/sim-transcript.log");
+            return transcript.open(QIODevice::ReadOnly) ? transcript.readAll().count("GET 0 ") : 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(pageReads() >= 5, 60000);
+        const QStringList listLog = first.LogLines();
+        QCOMPARE(listLog.value(1), BANNER);
+        QCOMPARE(listLog.filter(QRegularExpression("Monitor Name: ZVO (X27Q|G24F),")).size(), 2);
+        second.Start(runtimeDir.path(), QString());
+        QVERIFY2(second.FinishedWithZero(60000) && second.Output().contains("ZVOZavoClient already running."), qPrintable(second.Output()));
+        QVERIFY(!QFileInfo::exists(second.Dir() + "/logs"));
+        QVERIFY(first.IsRunning());
     }
 };
 

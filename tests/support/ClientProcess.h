@@ -1,60 +1,90 @@
 #pragma once
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <memory>
+#include <QtTest>
 
 // The built client copied into a folder of its own (so that its SystemConfig.ini, logs/ and
-// plug-in are the test's alone) and run as a real process.
+// plug-in are the test's alone) and run as a real process, killed when this object goes.
 namespace TestSupport
 {
-class CClientCopy
+// Writes a settings file with a time stamp of its own: QSettings takes an unchanged size and time
+// (a rewrite within the file system's clock tick) for an unchanged file and reuses what it read.
+inline void WriteFile(const QString& strPath, const QByteArray& baContent)
+{
+    static int s_nWrites = 0;
+    QFile file(strPath);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(baContent) == baContent.size(), qPrintable(strPath));
+    file.flush();
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++s_nWrites), QFileDevice::FileModificationTime));
+}
+
+class CClient
 {
 public:
-    // Copies ZavoClient, and plugins/Monitor.dll when bWithPlugin, into a new temporary folder.
-    explicit CClientCopy(bool bWithPlugin = true);
+    explicit CClient(bool bWithPlugin = true) : m_strDir(QFileInfo(m_tempDir.path()).canonicalFilePath())
+    {
+        const QString strFrom = QFileInfo(QStringLiteral(ZAVO_CLIENT_PATH)).absolutePath();
+        m_bValid = m_tempDir.isValid() && QFile::copy(QStringLiteral(ZAVO_CLIENT_PATH), Executable())
+                   && (!bWithPlugin
+                       || (QDir(m_strDir).mkpath("plugins") && QFile::copy(strFrom + "/plugins/Monitor.dll", m_strDir + "/plugins/Monitor.dll")));
+    }
+    ~CClient() { Kill(); }
 
     bool IsValid() const { return m_bValid; }
     // The folder as the client sees it (QCoreApplication::applicationDirPath()).
     QString Dir() const { return m_strDir; }
-#ifdef Q_OS_WIN
-    QString Executable() const { return m_strDir + QStringLiteral("/ZavoClient.exe"); }
-#else
-    QString Executable() const { return m_strDir + QStringLiteral("/ZavoClient"); }
-#endif
-    // Lines of the single log file the client wrote (logs/Log_*.txt), read as UTF-8; empty
-    // unless there is exactly one.
-    QStringList LogLines() const;
+    QString Executable() const { return m_strDir + QFileInfo(QStringLiteral(ZAVO_CLIENT_PATH)).fileName().prepend('/'); }
+    // Lines of the single log file (logs/Log_*.txt), read as UTF-8; empty unless there is exactly one.
+    QStringList LogLines() const
+    {
+        const QDir dir(m_strDir + "/logs");
+        const QStringList listFiles = dir.entryList({"Log_*.txt"}, QDir::Files);
+        QFile file(dir.filePath(listFiles.value(0)));
+        if (listFiles.size() != 1 || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return QStringList();
+        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    // Starts it on the offscreen platform with XDG_RUNTIME_DIR and TMPDIR as given (an empty text
+    // removes the variable).
+    void Start(const QString& strRuntimeDir, const QString& strTempDir)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        // A window program without a console would send its messages to the debugger only.
+        env.insert("QT_FORCE_STDERR_LOGGING", "1");
+        for (const auto& [strName, strValue] : {std::pair("XDG_RUNTIME_DIR", strRuntimeDir), std::pair("TMPDIR", strTempDir)})
+            strValue.isEmpty() ? env.remove(strName) : env.insert(strName, strValue);
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setProcessEnvironment(env);
+        m_process.setWorkingDirectory(m_strDir);
+        m_process.start(Executable(), QStringList());
+        m_process.waitForStarted(30000);
+    }
+    bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
+    // Waits for the end; true when it ended on its own with exit code 0.
+    bool FinishedWithZero(int nTimeoutMs)
+    {
+        return (!IsRunning() || m_process.waitForFinished(nTimeoutMs)) && m_process.exitStatus() == QProcess::NormalExit
+               && m_process.exitCode() == 0;
+    }
+    // Everything the process printed so far (stdout and stderr merged).
+    QString Output() { return QString::fromUtf8(m_baOutput += m_process.readAll()); }
+    void Kill()
+    {
+        if (IsRunning()) {
+            m_process.kill();
+            m_process.waitForFinished(30000);
+        }
+    }
 
 private:
     QTemporaryDir m_tempDir;
     QString m_strDir;
     bool m_bValid = false;
-};
-
-// A started client, killed (if still running) when this object goes.
-class CClientRun
-{
-public:
-    CClientRun(const CClientCopy& copy, const QProcessEnvironment& env);
-    ~CClientRun() { Kill(); }
-    CClientRun(const CClientRun&) = delete;
-    CClientRun& operator=(const CClientRun&) = delete;
-
-    bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
-    // Waits for the end; true when it ended on its own with exit code 0.
-    bool FinishedWithZero(int nTimeoutMs);
-    // Everything the process printed so far (stdout and stderr merged).
-    QString Output();
-    void Kill();
-
-private:
     QProcess m_process;
     QByteArray m_baOutput;
 };
-
-// This process's environment on the offscreen platform, with XDG_RUNTIME_DIR and TMPDIR as
-// given (an empty text removes the variable).
-QProcessEnvironment ClientEnvironment(const QString& strRuntimeDir, const QString& strTempDir);
 }

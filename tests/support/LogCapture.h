@@ -3,7 +3,7 @@
 #include "app/Logger.h"
 
 #include <QMutex>
-#include <QMutexLocker>
+#include <QRegularExpression>
 #include <QStringList>
 
 // Collects the log lines written while it lives, from every thread (the logger echoes each line
@@ -11,16 +11,8 @@
 class CLogCapture
 {
 public:
-    CLogCapture()
-    {
-        s_pActive = this;
-        m_previous = qInstallMessageHandler(&CLogCapture::Handler);
-    }
-    ~CLogCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        s_pActive = nullptr;
-    }
+    CLogCapture() { s_pActive = this; m_previous = qInstallMessageHandler(&CLogCapture::Handler); }
+    ~CLogCapture() { qInstallMessageHandler(m_previous); s_pActive = nullptr; }
     CLogCapture(const CLogCapture&) = delete;
     CLogCapture& operator=(const CLogCapture&) = delete;
 
@@ -32,21 +24,12 @@ public:
     // How many lines read "[<time>] [<level>] <function>(): <message>".
     int Count(int nLevel, const QString& strFunction, const QString& strMessage) const
     {
-        const QString strTail = QStringLiteral("] [%1] %2(): %3").arg(Logger::LevelWord(nLevel), strFunction, strMessage);
-        int nCount = 0;
-        for (const QString& strLine : Lines())
-            nCount += strLine.startsWith('[') && strLine.indexOf("] [") + strTail.size() == strLine.size() && strLine.endsWith(strTail);
-        return nCount;
+        const QString strTail = QStringLiteral("[%1] %2(): %3").arg(Logger::LevelWord(nLevel), strFunction, strMessage);
+        return Lines().filter(QRegularExpression("^\\[[^\\]]+\\] " + QRegularExpression::escape(strTail) + "$")).size();
     }
-    bool Has(int nLevel, const QString& strFunction, const QString& strMessage) const
-    {
-        return Count(nLevel, strFunction, strMessage) > 0;
-    }
+    bool Has(int nLevel, const QString& strFunction, const QString& strMessage) const { return Count(nLevel, strFunction, strMessage) > 0; }
     // Lines of one level, whatever they say.
-    int CountLevel(int nLevel) const
-    {
-        return Lines().filter(QStringLiteral("] [%1] ").arg(Logger::LevelWord(nLevel))).size();
-    }
+    int CountLevel(int nLevel) const { return Lines().filter(QStringLiteral("] [%1] ").arg(Logger::LevelWord(nLevel))).size(); }
 
 private:
     static void Handler(QtMsgType type, const QMessageLogContext& context, const QString& strMessage)
