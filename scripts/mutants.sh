@@ -47,17 +47,17 @@ m() { M_ID+=("$1"); M_FILE+=("$2"); M_SUB+=("$3"); M_SUITES+=("$4"); M_DESC+=("$
 
 # EDID name and detection
 m edid-slot    ddc/DDCUtil.cpp 's/\{54, 72, 90, 108\}/{56, 72, 90, 108}/' \
-   "tst_edid tst_detection" "EDID descriptor slot offset by two"
+   "tst_detection" "EDID descriptor slot offset by two"
 m edid-lf      ddc/DDCUtil.cpp 's/nByte == \x27\\n\x27 \|\| //' \
-   "tst_edid tst_detection" "EDID name not cut at the line feed"
+   "tst_detection" "EDID name not cut at the line feed"
 m edid-nul     ddc/DDCUtil.cpp 's/ \|\| nByte == 0\)/)/' \
-   "tst_edid" "EDID name not cut at a NUL"
+   "tst_detection" "EDID name not cut at a NUL"
 m edid-ctl     ddc/DDCUtil.cpp 's/nByte >= 0x20 && nByte != 0x7F/true/' \
-   "tst_edid" "control bytes kept in the EDID name"
+   "tst_detection" "control bytes kept in the EDID name"
 m edid-tag     ddc/DDCUtil.cpp 's/EDID_NAME_TAG = 0xFC/EDID_NAME_TAG = 0xFD/' \
-   "tst_edid tst_detection" "EDID name tag 0xFD instead of 0xFC"
+   "tst_detection" "EDID name tag 0xFD instead of 0xFC"
 m edid-len     ddc/DDCUtil.cpp 's/EDID_NAME_LENGTH = 13/EDID_NAME_LENGTH = 12/' \
-   "tst_edid tst_detection" "EDID name cut to 12 bytes"
+   "tst_detection" "EDID name cut to 12 bytes"
 m det-count    ddc/DDCUtil.cpp 's/m <= display.nPhysicalMonitors/m < display.nPhysicalMonitors/' \
    "tst_detection" "monitor candidates stop one short"
 m det-mirror   ddc/DDCUtil.cpp 's/ \|\| \(monitor.nStateFlags & DISPLAY_DEVICE_MIRRORING\)//' \
@@ -161,7 +161,7 @@ m log-mutex    app/Logger.cpp 's/(Logger::WriteLog\(.*?)    QMutexLocker locker\
 m single-name  app/QSingleApplication.cpp 's/const QString strName = ORGANIZATION \+ APPLICATION;/const QString strName = APPLICATION;/' \
    "tst_singleinstance" "single-instance server under another name"
 m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.setIniCodec\("UTF-8"\);\n/$1/s' \
-   "tst_settings tst_systempage" "settings written without the UTF-8 codec"
+   "tst_startup tst_systempage" "settings written without the UTF-8 codec"
 
 # DDC/CI plug-in
 m codec-seed   plugins/common/DdcCodec.cpp 's/quint8 nSum = nSeed;/quint8 nSum = 0;/' \
