@@ -2,12 +2,7 @@
 #include "ddc/platform/LinuxDisplayPlatform.h"
 #include "tests/support/LogCapture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 namespace
 {
@@ -96,14 +91,12 @@ private slots:
         QList<MonitorInfo> listMonitors;
         CDDCUtil::GetInstance()->GetMonitorList(listMonitors);
         QStringList listSeen;
-        for (const MonitorInfo& info : listMonitors)
+        for (const MonitorInfo& info : qAsConst(listMonitors))
             listSeen.append(info.strMonitorName + " = " + info.strDeviceId);
         QCOMPARE(listSeen, (QStringList{"ZVO X27Q = " + DeviceId("ZVO27A1", "DP-1&UID5"), "24F1 = " + DeviceId("ZVO24F1", "DP-2&UID7"),
                                         "Other 1 = " + DeviceId("ABC1234", "DP-10"), "HDMI-A-3 = " + DeviceId("ABC5678", "HDMI-A-3"),
                                         "ZVO X27Q = " + DeviceId("Default_Monitor", "eDP-1&UID3")}));
-        const QString strLine = QStringLiteral("0Display: %1, Monitor Name: %2, Manufacturer: -, Product Code: -.");
-        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", strLine.arg("ZVO27A1", "ZVO X27Q")));
-        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", strLine.arg("", "HDMI-A-3")));
+        QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", "0Display: , Monitor Name: HDMI-A-3, Manufacturer: -, Product Code: -."));
         QCOMPARE(log.Count(LOG_ERROR, "CDDCUtil::ParseMonitorNameFromEdid", "Invalid EDID data. Size too small."), 1);
     }
 

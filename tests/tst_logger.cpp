@@ -2,10 +2,6 @@
 #include "tests/support/LogCapture.h"
 
 #include <QDate>
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace
@@ -17,9 +13,7 @@ const QString TIME = QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d")
 QStringList ReadLines(const QString& strFolder)
 {
     QFile file(strFolder + QDate::currentDate().toString("'Log_'yyyy-MM-dd'.txt'"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QStringList();
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    return file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
 }
 }
 
@@ -43,14 +37,9 @@ private slots:
         QTest::addColumn<QByteArray>("function");
         const QString strMsg = QStringLiteral("0 Code:0x10 Value:50");
         const QByteArray baFunc("CDDCUtil::GetVcp");
-        QTest::newRow("info") << int(LOG_INFO) << "Info    " << strMsg << baFunc;
-        QTest::newRow("warning") << int(LOG_WARNING) << "Warnning" << strMsg << baFunc;
-        QTest::newRow("critical") << int(LOG_CRITICAL) << "Critical" << strMsg << baFunc;
-        QTest::newRow("timer") << int(LOG_TIMER) << "Timer   " << strMsg << baFunc;
-        QTest::newRow("debug") << int(LOG_DEBUG) << "Debug   " << strMsg << baFunc;
-        QTest::newRow("3 passes the mask") << 3 << "Unknown " << strMsg << baFunc;
-        QTest::newRow("0 is filtered") << 0 << QString() << strMsg << baFunc;
-        QTest::newRow("512 is outside the mask") << 512 << QString() << strMsg << baFunc;
+        for (const auto& [nLevel, szWord] : {std::pair{int(LOG_INFO), "Info    "}, {LOG_WARNING, "Warnning"}, {LOG_CRITICAL, "Critical"},
+                                             {LOG_TIMER, "Timer   "}, {LOG_DEBUG, "Debug   "}, {3, "Unknown "}, {0, ""}, {512, ""}})
+            QTest::newRow(qPrintable(QString::number(nLevel))) << nLevel << szWord << strMsg << baFunc;
         QTest::newRow("place markers") << int(LOG_INFO) << "Info    " << "50% of %1 and %4" << QByteArray("CX::Run");
         QTest::newRow("no function name") << int(LOG_INFO) << "Info    " << "text" << QByteArray();
         QTest::newRow("Chinese") << int(LOG_INFO) << "Info    " << QStringLiteral("DDC插件加载失败:x,y") << baFunc;
@@ -106,25 +95,23 @@ private slots:
         QVERIFY(QFileInfo(blocker.fileName()).isFile());
     }
 
+    // The class and function of __PRETTY_FUNCTION__ (gcc, clang) and __FUNCSIG__ (msvc).
     void qualifiedFunctionName_data()
     {
         QTest::addColumn<QByteArray>("pretty");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("gcc member") << QByteArray("void CDDCUtil::SetVcp(const QString&, const QString&)") << QByteArray("CDDCUtil::SetVcp");
-        QTest::newRow("gcc template return") << QByteArray("static QSharedPointer<CDDCUtil>& CDDCUtil::GetInstance()")
-                                             << QByteArray("CDDCUtil::GetInstance");
-        QTest::newRow("gcc template arguments") << QByteArray("void CX::Apply(const std::map<int, QString>&) [with T = int]")
-                                                << QByteArray("CX::Apply");
-        QTest::newRow("gcc lambda") << QByteArray("CDDCUtil::Init()::<lambda()>") << QByteArray("CDDCUtil::Init");
-        QTest::newRow("clang lambda") << QByteArray("auto CDDCUtil::Init()::(anonymous class)::operator()() const")
-                                      << QByteArray("CDDCUtil::Init");
-        QTest::newRow("operator call") << QByteArray("void CX::operator()(int)") << QByteArray("CX::operator()");
-        QTest::newRow("function pointer return") << QByteArray("void (* CX::Handler(int))(int)") << QByteArray("CX::Handler");
-        QTest::newRow("free function") << QByteArray("int main(int, char**)") << QByteArray("main");
-        QTest::newRow("msvc member") << QByteArray("void __cdecl CDDCUtil::SetVcp(const class QString &,const class QString &)")
-                                     << QByteArray("CDDCUtil::SetVcp");
-        QTest::newRow("msvc function pointer return") << QByteArray("void (__cdecl *__cdecl CX::Handler(int))(int)")
-                                                      << QByteArray("CX::Handler");
+        for (const auto& [szPretty, szExpected] : {
+                 std::pair{"void CDDCUtil::SetVcp(const QString&, const QString&)", "CDDCUtil::SetVcp"},
+                 {"static QSharedPointer<CDDCUtil>& CDDCUtil::GetInstance()", "CDDCUtil::GetInstance"},
+                 {"void CX::Apply(const std::map<int, QString>&) [with T = int]", "CX::Apply"},
+                 {"CDDCUtil::Init()::<lambda()>", "CDDCUtil::Init"},
+                 {"auto CDDCUtil::Init()::(anonymous class)::operator()() const", "CDDCUtil::Init"},
+                 {"void CX::operator()(int)", "CX::operator()"},
+                 {"void (* CX::Handler(int))(int)", "CX::Handler"},
+                 {"int main(int, char**)", "main"},
+                 {"void __cdecl CDDCUtil::SetVcp(const class QString &,const class QString &)", "CDDCUtil::SetVcp"},
+                 {"void (__cdecl *__cdecl CX::Handler(int))(int)", "CX::Handler"}})
+            QTest::newRow(szPretty) << QByteArray(szPretty) << QByteArray(szExpected);
     }
     void qualifiedFunctionName()
     {
@@ -132,7 +119,6 @@ private slots:
         QFETCH(QByteArray, expected);
         QCOMPARE(Logger::QualifiedFunctionName(pretty.constData()), expected);
     }
-
     // The process-wide logger writes beside the executable, naming the calling member.
     void logWriteNamesClassAndFunction()
     {
