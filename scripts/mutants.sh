@@ -153,9 +153,9 @@ m wait-min     ui/frame/WaitDlg.cpp 's/MIN_SHOW_MS = 1000/MIN_SHOW_MS = 200/' \
 
 # Application: logger, single instance, settings
 m log-format   app/Logger.cpp 's/"\[%1\] \[%2\] %3\(\): %4"/"[%1] [%2] %3: %4"/' \
-   "tst_logger" "log line without the () after the function"
+   "tst_startup" "log line without the () after the function"
 m log-level    app/Logger.cpp 's/QStringLiteral\("Warnning"\)/QStringLiteral("Warning ")/' \
-   "tst_logger" "warning level word spelt differently"
+   "tst_startup" "warning level word spelt differently"
 m log-mutex    app/Logger.cpp 's/(Logger::WriteLog\(.*?)    QMutexLocker locker\(&s_logMutex\);\n/$1/s' \
    "tst_concurrency" "log lines written without the mutex"
 m single-name  app/QSingleApplication.cpp 's/const QString strName = ORGANIZATION \+ APPLICATION;/const QString strName = APPLICATION;/' \

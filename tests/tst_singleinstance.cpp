@@ -3,7 +3,6 @@
 #include <QDirIterator>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QScopeGuard>
 
 #include <grp.h>
 #include <pwd.h>
@@ -144,16 +143,13 @@ private slots:
         QProcess foreign;
         foreign.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         foreign.start(QCoreApplication::applicationFilePath(), {FOREIGN_SERVER_ARG, strShared + "/ZVOZavoClient"});
-        const auto killForeign = qScopeGuard([&foreign] {
-            foreign.kill();
-            foreign.waitForFinished(10000);
-        });
         QTRY_VERIFY_WITH_TIMEOUT(foreign.canReadLine() || foreign.state() == QProcess::NotRunning, START_TIMEOUT_MS);
         QCOMPARE(foreign.readLine().trimmed(), QByteArray("listening"));
-
         TestSupport::CClient client;
         client.Start(QString(), strShared);
         QTRY_VERIFY_WITH_TIMEOUT(PastTheGuard(client) || !client.IsRunning(), START_TIMEOUT_MS);
+        foreign.kill();
+        QVERIFY(foreign.waitForFinished(10000));
         QVERIFY2(client.IsRunning() && client.Output().contains("ZVOZavoClient is held by another user; ignoring it."),
                  qPrintable(client.Output()));
     }

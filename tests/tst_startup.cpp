@@ -2,11 +2,13 @@
 #include "app/SettingsLocation.h"
 #include "app/StartUp.h"
 #include "tests/support/ClientProcess.h"
+#include "tests/support/LogCapture.h"
 
 #include <QApplication>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 using TestSupport::WriteFile;
 
@@ -26,16 +28,65 @@ QByteArray ReadFile(const QString& strPath)
     QFile file(strPath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+const QString STARS = QString(78, '*');
+const QString TIME = QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
+
+QStringList ReadLines(const QString& strFolder)
+{
+    QFile file(strFolder + QDate::currentDate().toString("'Log_'yyyy-MM-dd'.txt'"));
+    return file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+// The source tree: this file lives in its tests folder.
+const QString SOURCE_DIR = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("..");
+
+QString TsPath(const QString& strLang)
+{
+    return QDir(SOURCE_DIR).absoluteFilePath("resources/Lang/Translation/Language_" + strLang + ".ts");
+}
+
+// "context | source" -> "type|translation" of the texts in use (neither obsolete nor vanished).
+QMap<QString, QString> ReadTs(const QString& strPath)
+{
+    QMap<QString, QString> mapTexts;
+    QFile file(strPath);
+    QXmlStreamReader xml(file.open(QIODevice::ReadOnly) ? &file : nullptr);
+    QString strContext, strSource;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            strContext = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            strSource = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            const QString strType = xml.attributes().value("type").toString();
+            if (strType != QLatin1String("obsolete") && strType != QLatin1String("vanished"))
+                mapTexts.insert(strContext + " | " + strSource, strType + '|' + xml.readElementText());
+        }
+    }
+    return xml.hasError() ? QMap<QString, QString>() : mapTexts;
+}
 }
 
 // What the client sets up before its window: SystemConfig.ini beside the executable (this
-// suite's own folder) or per user, translators and style sheets; and the client run for real.
+// suite's own folder) or per user, the log, translators and style sheets; and the client run for
+// real.
 class TestStartUp : public QObject
 {
     Q_OBJECT
+private:
+    QTemporaryDir m_logDir;
+    QString LogDir() const { return m_logDir.path() + "/logs/"; }
+
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { QFile::remove(ConfigPath()); }
+    void init()
+    {
+        QFile::remove(ConfigPath());
+        QDir(LogDir()).removeRecursively();
+    }
     void cleanup()
     {
         QFile::remove(ConfigPath());
@@ -114,6 +165,153 @@ private slots:
 #endif
     }
 
+    // A new day's file: the banner, then "[time] [level word] function(): message" in UTF-8,
+    // for the levels the mask lets through; the same line goes to Qt's message output.
+    void lineFormat_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("function");
+        const QString strMsg = QStringLiteral("0 Code:0x10 Value:50");
+        const QByteArray baFunc("CDDCUtil::GetVcp");
+        for (const auto& [nLevel, szWord] : {std::pair{int(LOG_INFO), "Info    "}, {LOG_WARNING, "Warnning"}, {LOG_CRITICAL, "Critical"},
+                                             {LOG_TIMER, "Timer   "}, {LOG_DEBUG, "Debug   "}, {3, "Unknown "}, {0, ""}, {512, ""}})
+            QTest::newRow(qPrintable(QString::number(nLevel))) << nLevel << szWord << strMsg << baFunc;
+        QTest::newRow("place markers") << int(LOG_INFO) << "Info    " << "50% of %1 and %4" << QByteArray("CX::Run");
+        QTest::newRow("no function name") << int(LOG_INFO) << "Info    " << "text" << QByteArray();
+        QTest::newRow("Chinese") << int(LOG_INFO) << "Info    " << QStringLiteral("DDC插件加载失败:x,y") << baFunc;
+    }
+    void lineFormat()
+    {
+        QFETCH(int, level);
+        QFETCH(QString, word);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, function);
+        CLogCapture capture;
+        Logger::CreateInFolder(LogDir())->WriteLog(level, message, function.isNull() ? nullptr : function.constData());
+        const QStringList listLines = ReadLines(LogDir());
+        QCOMPARE(listLines.mid(0, 2), (QStringList{STARS, BANNER}));
+        QVERIFY2(QRegularExpression("^\\* {31}StartTime: " + TIME + " {30}\\*$").match(listLines.value(2)).hasMatch(),
+                 qPrintable(listLines.value(2)));
+        QCOMPARE(listLines.value(3), STARS);
+        QCOMPARE(capture.Lines(), listLines.mid(4));
+        QCOMPARE(listLines.size(), word.isEmpty() ? 4 : 5);
+        if (word.isEmpty())
+            return;
+        const QString strTail = QStringLiteral(" [%1] %2(): %3").arg(word, QString::fromUtf8(function), message);
+        QVERIFY2(QRegularExpression("^\\[" + TIME + "\\]" + QRegularExpression::escape(strTail) + '$').match(listLines.last()).hasMatch(),
+                 qPrintable(listLines.last()));
+    }
+
+    // A file of the day that is there already is continued, without another banner.
+    void earlierContentIsContinued()
+    {
+        QVERIFY(QDir().mkpath(LogDir()));
+        QFile file(LogDir() + QDate::currentDate().toString("'Log_'yyyy-MM-dd'.txt'"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("written before\n") > 0);
+        file.close();
+        CLogCapture capture;
+        Logger::CreateInFolder(LogDir())->WriteLog(LOG_ERROR, "after", "CX::C");
+        Logger::CreateInFolder(LogDir())->WriteLog(LOG_DEBUG, "again", "CX::D");
+        const QStringList listLines = ReadLines(LogDir());
+        QCOMPARE(listLines.size(), 3);
+        QCOMPARE(listLines.first(), QStringLiteral("written before"));
+        QVERIFY(listLines.at(1).endsWith("] [Error   ] CX::C(): after") && listLines.at(2).endsWith("] [Debug   ] CX::D(): again"));
+    }
+
+    void folderThatCannotBeMadeStillReportsLines()
+    {
+        QFile blocker(m_logDir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QTest::ignoreMessage(QtDebugMsg, "Create Log folder fail...");
+        QTest::ignoreMessage(QtDebugMsg, "Create Log Folder Fail...");
+        CLogCapture capture;
+        Logger::CreateInFolder(blocker.fileName() + "/logs/")->WriteLog(LOG_ERROR, "still reported", "CX::D");
+        QVERIFY(capture.Has(LOG_ERROR, "CX::D", "still reported"));
+        QVERIFY(QFileInfo(blocker.fileName()).isFile());
+    }
+
+    // The class and function of __PRETTY_FUNCTION__ (gcc, clang) and __FUNCSIG__ (msvc).
+    void qualifiedFunctionName_data()
+    {
+        QTest::addColumn<QByteArray>("pretty");
+        QTest::addColumn<QByteArray>("expected");
+        for (const auto& [szPretty, szExpected] : {
+                 std::pair{"void CDDCUtil::SetVcp(const QString&, const QString&)", "CDDCUtil::SetVcp"},
+                 {"static QSharedPointer<CDDCUtil>& CDDCUtil::GetInstance()", "CDDCUtil::GetInstance"},
+                 {"void CX::Apply(const std::map<int, QString>&) [with T = int]", "CX::Apply"},
+                 {"CDDCUtil::Init()::<lambda()>", "CDDCUtil::Init"},
+                 {"auto CDDCUtil::Init()::(anonymous class)::operator()() const", "CDDCUtil::Init"},
+                 {"void CX::operator()(int)", "CX::operator()"},
+                 {"void (* CX::Handler(int))(int)", "CX::Handler"},
+                 {"int main(int, char**)", "main"},
+                 {"void __cdecl CDDCUtil::SetVcp(const class QString &,const class QString &)", "CDDCUtil::SetVcp"},
+                 {"void (__cdecl *__cdecl CX::Handler(int))(int)", "CX::Handler"}})
+            QTest::newRow(szPretty) << QByteArray(szPretty) << QByteArray(szExpected);
+    }
+    void qualifiedFunctionName()
+    {
+        QFETCH(QByteArray, pretty);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(Logger::QualifiedFunctionName(pretty.constData()), expected);
+    }
+    // The process-wide logger writes beside the executable, naming the calling member.
+    void logWriteNamesClassAndFunction()
+    {
+        CLogCapture capture;
+        LOG_WRITE(LOG_INFO, QStringLiteral("from a member"));
+        QVERIFY(capture.Has(LOG_INFO, "TestStartUp::logWriteNamesClassAndFunction", "from a member"));
+        const QStringList listLines = ReadLines(QCoreApplication::applicationDirPath() + "/logs/");
+        QCOMPARE(listLines.value(listLines.size() - 1), capture.Lines().value(0));
+    }
+    // lupdate over the sources, as scripts/update-translations.sh runs it, into copies of the
+    // files: each copy must list exactly the texts the committed file lists.
+    void tsFilesMatchSources()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("lupdate is a tool of the build machine; the Linux run checks the .ts files");
+#endif
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(TsPath("zh_CN"), dir.filePath("zh_CN.ts")) && QFile::copy(TsPath("en_US"), dir.filePath("en_US.ts")));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(SOURCE_DIR);
+        lupdate.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lupdate",
+                      {"-silent", "-locations", "none", "-I", QDir(SOURCE_DIR).absolutePath(), "app", "ddc", "ui", "-ts",
+                       dir.filePath("zh_CN.ts"), dir.filePath("en_US.ts")});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+        for (const QString strLang : {"zh_CN", "en_US"})
+            QVERIFY2(!ReadTs(TsPath(strLang)).isEmpty() && ReadTs(TsPath(strLang)).keys() == ReadTs(dir.filePath(strLang + ".ts")).keys(),
+                     qPrintable(strLang + ".ts is stale: run scripts/update-translations.sh"));
+    }
+
+    // Chinese, the default, has a finished translation of every text, in the compiled file too.
+    // English only carries the texts that differ from the source; the rest stay unfinished and
+    // empty, so that the source shows.
+    void translationsFinished()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(":/Lang/Translation/Language_zh_CN.qm"));
+        const QMap<QString, QString> mapChinese = ReadTs(TsPath("zh_CN"));
+        QVERIFY(!mapChinese.isEmpty());
+        QStringList listMissing;
+        for (auto it = mapChinese.begin(); it != mapChinese.end(); ++it) {
+            const QStringList listParts = it.key().split(" | ");
+            if (it.value() == "|" || translator.translate(listParts.at(0).toUtf8(), listParts.at(1).toUtf8()) != it.value().mid(1))
+                listMissing << it.key();
+        }
+        QVERIFY2(listMissing.isEmpty(), qPrintable("no finished Chinese translation:\n" + listMissing.join('\n')));
+        const QMap<QString, QString> mapEnglish = ReadTs(TsPath("en_US"));
+        QStringList listFinished;
+        for (auto it = mapEnglish.begin(); it != mapEnglish.end(); ++it) {
+            if (it.value() != "unfinished|")
+                listFinished << it.key() + " -> " + it.value();
+        }
+        QCOMPARE(listFinished, (QStringList{"CStandardModeWidget | High_O -> |High", "CStandardModeWidget | High_l -> |High",
+                                            "CSystemSettingWidget | Factory Reset -> |Monitor Factory Reset"}));
+    }
     // The stored language picks the translators, Qt's texts and the pages' with them; anything
     // but 1 is Chinese. Reading makes no file.
     void installTranslators_data()
