@@ -21,18 +21,6 @@ bool PastTheGuard(const TestSupport::CClient& client)
     return client.LogLines().size() > 4;
 }
 
-// Whether a further copy ends with 0 at once, before making a log.
-bool SecondCopyEnds(const QString& strRuntimeDir, const QString& strTempDir)
-{
-    TestSupport::CClient client;
-    client.Start(strRuntimeDir, strTempDir);
-    if (client.FinishedWithZero(START_TIMEOUT_MS) && client.Output().contains("ZVOZavoClient already running.")
-        && !QFileInfo::exists(client.Dir() + "/logs"))
-        return true;
-    qWarning("%s", qPrintable(client.Output()));
-    return false;
-}
-
 bool PrivateToThisUser(const QString& strPath, bool bSocket)
 {
     struct stat info = {};
@@ -100,7 +88,7 @@ private slots:
             QVERIFY(!otherOwner || ::chown(baRuntime, OTHER_UID, OTHER_UID) == 0);
         }
         TestSupport::CClient first, next;
-        first.Start(strRuntime, strTemp);
+        QVERIFY(first.Start(strRuntime, strTemp));
         QTRY_VERIFY_WITH_TIMEOUT(PastTheGuard(first), START_TIMEOUT_MS);
         // Both the runtime folder and the fallback for a deep one lie below the test's folder.
         QDirIterator it(m_pTemp->path(), {"ZVOZavoClient"}, QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
@@ -110,7 +98,7 @@ private slots:
             QCOMPARE(strServer, strRuntime + "/ZVOZavoClient");
         QVERIFY2(!(runtimeMode == 0755 || otherOwner || runtimeDir.size() > 90) || !strServer.startsWith(strRuntime + '/'),
                  qPrintable(strServer));
-        QVERIFY(SecondCopyEnds(strRuntime, strTemp) && first.IsRunning());
+        QVERIFY(TestSupport::SecondCopyEnds(strRuntime, strTemp) && first.IsRunning());
         if (runtimeDir != "xdg" && !runtimeDir.startsWith("deep-"))
             return;  // the rest once in a runtime folder and once in the fallback
         QLocalSocket peer;
@@ -120,9 +108,9 @@ private slots:
         QVERIFY(first.IsRunning());
         first.Kill();
         QVERIFY(QFileInfo::exists(strServer));
-        next.Start(strRuntime, strTemp);
+        QVERIFY(next.Start(strRuntime, strTemp));
         QTRY_VERIFY_WITH_TIMEOUT(PastTheGuard(next), START_TIMEOUT_MS);
-        QVERIFY(SecondCopyEnds(strRuntime, strTemp) && next.IsRunning());
+        QVERIFY(TestSupport::SecondCopyEnds(strRuntime, strTemp) && next.IsRunning());
     }
 
     // A shared temporary folder whose runtime folder for us was taken by another user: the name
@@ -146,7 +134,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(foreign.canReadLine() || foreign.state() == QProcess::NotRunning, START_TIMEOUT_MS);
         QCOMPARE(foreign.readLine().trimmed(), QByteArray("listening"));
         TestSupport::CClient client;
-        client.Start(QString(), strShared);
+        QVERIFY(client.Start(QString(), strShared));
         QTRY_VERIFY_WITH_TIMEOUT(PastTheGuard(client) || !client.IsRunning(), START_TIMEOUT_MS);
         foreign.kill();
         QVERIFY(foreign.waitForFinished(10000));

@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
-// The built client copied into a folder of its own (so that its SystemConfig.ini, logs/ and
-// plug-in are the test's alone) and run as a real process, killed when this object goes.
 namespace TestSupport
 {
 // Writes a settings file with a time stamp of its own: QSettings takes an unchanged size and time
@@ -20,22 +15,23 @@ inline void WriteFile(const QString& strPath, const QByteArray& baContent)
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++s_nWrites), QFileDevice::FileModificationTime));
 }
 
+// The built client copied into a folder of its own (so that its SystemConfig.ini, logs/ and
+// plug-in are the test's alone) and run as a real process, killed when this object goes.
 class CClient
 {
 public:
     explicit CClient(bool bWithPlugin = true) : m_strDir(QFileInfo(m_tempDir.path()).canonicalFilePath())
     {
-        const QString strFrom = QFileInfo(QStringLiteral(ZAVO_CLIENT_PATH)).absolutePath();
-        m_bValid = m_tempDir.isValid() && QFile::copy(QStringLiteral(ZAVO_CLIENT_PATH), Executable())
-                   && (!bWithPlugin
-                       || (QDir(m_strDir).mkpath("plugins") && QFile::copy(strFrom + "/plugins/Monitor.dll", m_strDir + "/plugins/Monitor.dll")));
+        const QFileInfo built(QStringLiteral(ZAVO_CLIENT_PATH));
+        m_strExecutable = m_strDir + '/' + built.fileName();
+        m_bCopied = m_tempDir.isValid() && QFile::copy(built.filePath(), m_strExecutable)
+                    && (!bWithPlugin || (QDir(m_strDir).mkpath("plugins")
+                                         && QFile::copy(built.path() + "/plugins/Monitor.dll", m_strDir + "/plugins/Monitor.dll")));
     }
     ~CClient() { Kill(); }
 
-    bool IsValid() const { return m_bValid; }
     // The folder as the client sees it (QCoreApplication::applicationDirPath()).
     QString Dir() const { return m_strDir; }
-    QString Executable() const { return m_strDir + QFileInfo(QStringLiteral(ZAVO_CLIENT_PATH)).fileName().prepend('/'); }
     // Lines of the single log file (logs/Log_*.txt), read as UTF-8; empty unless there is exactly one.
     QStringList LogLines() const
     {
@@ -47,21 +43,21 @@ public:
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
-    // Starts it on the offscreen platform with XDG_RUNTIME_DIR and TMPDIR as given (an empty text
-    // removes the variable).
-    void Start(const QString& strRuntimeDir, const QString& strTempDir)
+    // Starts the copy on the offscreen platform with XDG_RUNTIME_DIR and TMPDIR as given (an empty
+    // text removes the variable); false when it could not be copied or started.
+    bool Start(const QString& strRuntimeDir, const QString& strTempDir)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         // A window program without a console would send its messages to the debugger only.
         env.insert("QT_FORCE_STDERR_LOGGING", "1");
-        for (const auto& [strName, strValue] : {std::pair("XDG_RUNTIME_DIR", strRuntimeDir), std::pair("TMPDIR", strTempDir)})
-            strValue.isEmpty() ? env.remove(strName) : env.insert(strName, strValue);
+        for (const auto& [szName, strValue] : {std::pair("XDG_RUNTIME_DIR", strRuntimeDir), std::pair("TMPDIR", strTempDir)})
+            strValue.isEmpty() ? env.remove(szName) : env.insert(szName, strValue);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setProcessEnvironment(env);
         m_process.setWorkingDirectory(m_strDir);
-        m_process.start(Executable(), QStringList());
-        m_process.waitForStarted(30000);
+        m_process.start(m_strExecutable, QStringList());
+        return m_bCopied && m_process.waitForStarted(30000);
     }
     bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
     // Waits for the end; true when it ended on its own with exit code 0.
@@ -82,9 +78,20 @@ public:
 
 private:
     QTemporaryDir m_tempDir;
-    QString m_strDir;
-    bool m_bValid = false;
+    QString m_strDir, m_strExecutable;
+    bool m_bCopied = false;
     QProcess m_process;
     QByteArray m_baOutput;
 };
+
+// Whether a further copy ends with 0 at once, saying it found the running one, before making a log.
+inline bool SecondCopyEnds(const QString& strRuntimeDir, const QString& strTempDir)
+{
+    CClient client;
+    if (client.Start(strRuntimeDir, strTempDir) && client.FinishedWithZero(60000)
+        && client.Output().contains("ZVOZavoClient already running.") && !QFileInfo::exists(client.Dir() + "/logs"))
+        return true;
+    qWarning("%s", qPrintable(client.Output()));
+    return false;
+}
 }
