@@ -208,9 +208,7 @@ private slots:
     void earlierContentIsContinued()
     {
         QVERIFY(QDir().mkpath(LogDir()));
-        QFile file(LogDir() + QDate::currentDate().toString("'Log_'yyyy-MM-dd'.txt'"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("written before\n") > 0);
-        file.close();
+        WriteFile(LogDir() + QDate::currentDate().toString("'Log_'yyyy-MM-dd'.txt'"), "written before\n");
         CLogCapture capture;
         Logger::CreateInFolder(LogDir())->WriteLog(LOG_ERROR, "after", "CX::C");
         Logger::CreateInFolder(LogDir())->WriteLog(LOG_DEBUG, "again", "CX::D");
@@ -220,17 +218,16 @@ private slots:
         QVERIFY(listLines.at(1).endsWith("] [Error   ] CX::C(): after") && listLines.at(2).endsWith("] [Debug   ] CX::D(): again"));
     }
 
+    // A log folder that cannot be made loses the file, not the lines.
     void folderThatCannotBeMadeStillReportsLines()
     {
-        QFile blocker(m_logDir.filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        const QString strBlocker = m_logDir.filePath("blocker");
+        WriteFile(strBlocker, "");
         QTest::ignoreMessage(QtDebugMsg, "Create Log folder fail...");
         QTest::ignoreMessage(QtDebugMsg, "Create Log Folder Fail...");
         CLogCapture capture;
-        Logger::CreateInFolder(blocker.fileName() + "/logs/")->WriteLog(LOG_ERROR, "still reported", "CX::D");
-        QVERIFY(capture.Has(LOG_ERROR, "CX::D", "still reported"));
-        QVERIFY(QFileInfo(blocker.fileName()).isFile());
+        Logger::CreateInFolder(strBlocker + "/logs/")->WriteLog(LOG_ERROR, "still reported", "CX::D");
+        QVERIFY(capture.Has(LOG_ERROR, "CX::D", "still reported") && QFileInfo(strBlocker).isFile());
     }
 
     // The class and function of __PRETTY_FUNCTION__ (gcc, clang) and __FUNCSIG__ (msvc).
