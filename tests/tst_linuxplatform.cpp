@@ -1,5 +1,6 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/platform/LinuxDisplayPlatform.h"
+#include "tests/support/ClientProcess.h"
 #include "tests/support/LogCapture.h"
 
 #include <QtTest>
@@ -33,19 +34,14 @@ private:
     const QByteArray m_baOther = Edid("ABC", 0x1234, "Other 1");
 
     QString Root() const { return m_pDir->path() + QStringLiteral("/class/drm"); }
-    static void Write(const QString& strPath, const QByteArray& baData)
-    {
-        QFile file(strPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(baData) == baData.size());
-    }
     void AddConnector(const QString& strEntry, const char* szStatus, const char* szEnabled, const QByteArray& baEdid, int nBus)
     {
         const QString strDir = Root() + '/' + strEntry;
         QVERIFY(QDir().mkpath(strDir));
-        Write(strDir + "/status", QByteArray(szStatus) + '\n');
+        TestSupport::WriteFile(strDir + "/status", QByteArray(szStatus) + '\n');
         if (szEnabled)
-            Write(strDir + "/enabled", QByteArray(szEnabled) + '\n');
-        Write(strDir + "/edid", baEdid);
+            TestSupport::WriteFile(strDir + "/enabled", QByteArray(szEnabled) + '\n');
+        TestSupport::WriteFile(strDir + "/edid", baEdid);
         const QString strBus = m_pDir->path() + QStringLiteral("/devices/i2c-%1").arg(nBus);
         QVERIFY(nBus < 0 || (QDir().mkpath(strBus) && QFile::link(strBus, strDir + "/ddc")));
     }
@@ -86,8 +82,8 @@ private slots:
                                         "ZVO X27Q = " + DeviceId("Default_Monitor", "eDP-1&UID3")}));
         QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", "0Display: , Monitor Name: HDMI-A-3, Manufacturer: -, Product Code: -."));
         QCOMPARE(log.Count(LOG_ERROR, "CDDCUtil::ParseMonitorNameFromEdid", "Invalid EDID data. Size too small."), 1);
-        Write(Root() + "/card0-DP-1/status", "disconnected\n");
-        Write(Root() + "/card0-HDMI-A-1/enabled", "enabled\n");
+        TestSupport::WriteFile(Root() + "/card0-DP-1/status", "disconnected\n");
+        TestSupport::WriteFile(Root() + "/card0-HDMI-A-1/enabled", "enabled\n");
         QCOMPARE(platform.Displays().size(), 5);
         QCOMPARE(platform.Adapters().first().listMonitors.first().strDeviceId, DeviceId("ABC1234", "HDMI-A-1&UID4"));
         QVERIFY(CLinuxDisplayPlatform("/nonexistent/drm").Adapters().isEmpty());

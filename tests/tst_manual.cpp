@@ -1,3 +1,4 @@
+#include "tests/support/ClientProcess.h"
 #include "ui/frame/MessageBox.h"
 #include "ui/frame/TopTitleBarWidget.h"
 
@@ -83,11 +84,9 @@ private slots:
     void toolRejectsAMissingPicture()
     {
         QTemporaryDir dir;
-        QFile source(dir.filePath("manual.md"));
-        QVERIFY(source.open(QIODevice::WriteOnly) && source.write(QStringLiteral("# 手册\n\n## 第一章\n\n![页面](nowhere.png)\n").toUtf8()) > 0);
-        source.close();
+        TestSupport::WriteFile(dir.filePath("manual.md"), QStringLiteral("# 手册\n\n## 第一章\n\n![页面](nowhere.png)\n").toUtf8());
         QProcess tool;
-        tool.start(QString::fromUtf8(ZAVO_MANUAL_TOOL), {source.fileName(), dir.filePath("out.pdf")});
+        tool.start(QString::fromUtf8(ZAVO_MANUAL_TOOL), {dir.filePath("manual.md"), dir.filePath("out.pdf")});
         QVERIFY(tool.waitForFinished(60000));
         QVERIFY(tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"manual.md"});
