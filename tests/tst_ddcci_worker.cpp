@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <thread>
 
 namespace
 {
@@ -31,9 +30,8 @@ struct Rig : CFakeDdcRig
     std::unique_ptr<CDdcciMonitorControl> pControl;
     int nId = -1;
 
-    explicit Rig(int nTransferMs = 0, const DdcTimings& timings = FastTimings())
-        : CFakeDdcRig(nTransferMs)
-        , pControl(std::make_unique<CDdcciMonitorControl>([this](int nBus) { return Bus(nBus); }, timings))
+    explicit Rig(const DdcTimings& timings = FastTimings())
+        : pControl(std::make_unique<CDdcciMonitorControl>([this](int nBus) { return Bus(nBus); }, timings))
         , nId(pControl->GetMonitorIndex(DeviceId(5)))
     {
     }
@@ -69,6 +67,10 @@ private slots:
         QTest::newRow("runs merge, and no further") << 250 << 2000 << "0x10=1 0x12=1 0x10=2 0x12=2 0x10=3 0x10=4 0xEE=1 0xEF=10 0xEE=2 0xEF=20"
                                                    << "OPEN,SET 0x10 1,SET 0x12 1,SET 0x10 2,SET 0x12 2,SET 0x10 4,SET 0xEE 1,SET 0xEF 10,SET 0xEE 2,SET 0xEF 20"
                                                    << "";
+        // A selector waits for the data call of its own thread.
+        QTest::newRow("pairs of two threads") << 1 << 2000 << "0xEE=1 | 0xEE=2 0xEF=20 | 0xEF=10 | 0xF0=3 | 0xF0=4 0xF2=5 | 0xF2?"
+                                              << "OPEN,SET 0xEE 2,SET 0xEF 20,SET 0xEE 1,SET 0xEF 10,SET 0xF0 4,SET 0xF2 5,SET 0xF0 3,GET 0xF2"
+                                              << "77";
         QTest::newRow("reads see earlier writes") << 20 << 2000 << "0x12=1 0xE7=1 0x12=2 0x10=42 0xF0=9 0xF2=43 | 0x10? 0xF0=9 0xF2?"
                                                   << "OPEN,SET 0x12 1,SET 0xE7 1,SET 0x12 2,SET 0x10 42,SET 0xF0 9,SET 0xF2 43,GET 0x10,SET 0xF0 9,GET 0xF2"
                                                   << "42 43";
@@ -86,7 +88,7 @@ private slots:
         QFETCH(int, gapMs);
         QFETCH(int, holdMs);
         QFETCH(QString, calls);
-        Rig rig(0, Timings(gapMs, holdMs));
+        Rig rig(Timings(gapMs, holdMs));
         QStringList listReads;
         auto run = [&rig, &listReads](const QString& strCalls) {
             for (const QString& strCall : strCalls.split(' ', Qt::SkipEmptyParts)) {
@@ -124,46 +126,9 @@ private slots:
         QTEST(listReads.join(' '), "reads");
     }
 
-    void pairsAreNeverSplit()
-    {
-        // Two writers of pairs (one with plain writes between) and a reader of another, at once.
-        Rig rig(1);
-        auto writer = [&rig](int nSubCode) {
-            for (int i = 0; i < 100; ++i) {
-                rig.Set("0xEE", nSubCode);
-                std::this_thread::yield();
-                rig.Set("0xEF", nSubCode * 1000 + i);
-                if (nSubCode == 2)
-                    rig.Set("0x10", i);
-            }
-        };
-        std::atomic<int> nBadReads{0};
-        auto reader = [&rig, &nBadReads] {
-            for (int i = 0; i < 30; ++i) {
-                rig.Set("0xF0", 3);
-                std::this_thread::yield();
-                nBadReads += rig.Get("0xF2") != QLatin1String("77");
-            }
-        };
-        std::thread threads[] = {std::thread(writer, 1), std::thread(writer, 2), std::thread(reader)};
-        for (std::thread& thread : threads)
-            thread.join();
-        QVERIFY(rig.Idle());
-        QCOMPARE(nBadReads.load(), 0);
-        const QStringList listLog = rig.Monitor().Log();
-        for (int i = 1; i < listLog.size(); ++i) {
-            if (listLog.at(i).startsWith("SET 0xEF "))
-                QCOMPARE(listLog.at(i - 1), QStringLiteral("SET 0xEE %1").arg(listLog.at(i).section(' ', 2).toInt() / 1000));
-            else if (listLog.at(i) == "GET 0xF2")
-                QCOMPARE(listLog.at(i - 1), QStringLiteral("SET 0xF0 3"));
-        }
-        const CFakeDdcMonitor& monitor = rig.Monitor();
-        QCOMPARE(QList<int>({monitor.SubValue(0xEE, 1), monitor.SubValue(0xEE, 2), monitor.Value(0x10)}), (QList<int>{1099, 2099, 99}));
-    }
-
     void hungBusDoesNotHoldCallers()
     {
-        Rig rig(0, Timings(1, 2000, 300));
+        Rig rig(Timings(1, 2000, 300));
         rig.Monitor().SetHang(CFakeDdcMonitor::EHang::UntilReleased);
         QElapsedTimer timer;
         timer.start();
