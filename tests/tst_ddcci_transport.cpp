@@ -85,7 +85,8 @@ private slots:
             listParsed.append(CDdcCodec::CodeFromText(szCode));
         // The bus is the UID of a connector's id with the display interface's class.
         const QString strId = QStringLiteral("\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID5#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
-        for (const QString strEdit : {"UID5 UID5", "UID5 uid12", "e6f07b5f-ee97 E6F07B5F-EE97", "UID5 UID", "UID5 UID99999999", "e6f07b5f 00000000", "} }x"})
+        for (const QString strEdit :
+             {"UID5 UID5", "UID5 uid12", "e6f07b5f-ee97 E6F07B5F-EE97", "UID5 UID", "UID5 UID99999999", "e6f07b5f 00000000", "} }x"})
             listParsed.append(CDdcciMonitorControl::BusFromDeviceId(QString(strId).replace(strEdit.section(' ', 0, 0), strEdit.section(' ', 1))));
         QCOMPARE(listParsed, (QList<int>{0x10, 0xEF, 0x04, -1, -1, -1, -1, -1, -1, 5, 12, 5, -1, -1, -1, -1}));
     }

@@ -46,8 +46,9 @@ private slots:
         // The plug-in reads Monitor.sim.json when it is created, on the first use of the service.
         QFile file(PluginFile("Monitor.sim.json"));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(R"({"transcript":"sim-test-transcript.log","monitors":[{"edid":")" + ReadAll(QFINDTESTDATA("data/edid/hex/AAA8542_E27C769CDF53.hex"))
-                   + R"("},{"edid":")" + ReadAll(QFINDTESTDATA("data/edid/hex/ACB049B_E63B794062B0.hex")) + R"("},{}]})");
+        file.write(R"({"transcript":"sim-test-transcript.log","monitors":[{"edid":")"
+                   + ReadAll(QFINDTESTDATA("data/edid/hex/AAA8542_E27C769CDF53.hex")) + R"("},{"edid":")"
+                   + ReadAll(QFINDTESTDATA("data/edid/hex/ACB049B_E63B794062B0.hex")) + R"("},{}]})");
         file.close();
         CDDCUtil& ddc = *CDDCUtil::GetInstance();
         ddc.Init();
