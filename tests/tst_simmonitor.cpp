@@ -1,4 +1,5 @@
 #include "ddc/DDCUtil.h"
+#include "ddc/MonitorCtrlInterface.h"
 #include "ddc/VcpCodes.h"
 #include "tests/support/TestSupport.h"
 
@@ -19,20 +20,18 @@ QByteArray ReadAll(const QString& strPath)
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
 }
 
-// Reads or writes a feature ("0x10" or "0xEE/0x02") through the service, as the pages do.
-QString Transfer(const QString& strFeature, int nWrite = -1)
+// Reads (nWrite < 0) or writes a feature ("0x10" or "0xEE/0x02") of a monitor on the plug-in.
+QString Transfer(const QString& strFeature, int nWrite = -1, int nMonitor = 0)
 {
-    CDDCUtil& ddc = *CDDCUtil::GetInstance();
-    const QString strSelector = strFeature.section(QLatin1Char('/'), 0, 0);
-    const QString strSub = strFeature.section(QLatin1Char('/'), 1);
-    const QString strData = strSelector == VCP_EE_SELECT ? VCP_EE_DATA : VCP_F0_DATA;
-    if (nWrite < 0)
-        return strSub.isEmpty() ? ddc.GetVcp(strFeature) : ddc.GetSubVcp(strSelector, strData, strSub, 0);
-    if (strSub.isEmpty())
-        ddc.SetVcp(strFeature, QString::number(nWrite));
-    else
-        ddc.SetSubVcp(strSelector, strData, strSub, QString::number(nWrite));
-    return QString();
+    CMonitorCtrlInterface& plugin = *CDDCUtil::GetInstance()->MonitorCtrl();
+    QString strCode = strFeature.left(4);
+    if (strFeature.contains('/')) {
+        plugin.SetVcp(nMonitor, strCode, strFeature.mid(7).toInt(nullptr, 16));
+        strCode = strCode == "0xEE" ? "0xEF" : "0xF2";
+    }
+    if (nWrite >= 0)
+        plugin.SetVcp(nMonitor, strCode, nWrite);
+    return nWrite < 0 ? plugin.GetVcp(nMonitor, strCode) : QString();
 }
 }
 
@@ -70,9 +69,8 @@ private slots:
 
     void rangesFailuresAndFactoryReset()
     {
-        // Writes outside a feature's range are ignored; unknown and failing features fail reads
-        // (the service answers "0"); a factory reset restores the configured values on the
-        // monitor told only.
+        // Writes outside a feature's range are ignored; unknown and failing features fail reads;
+        // a factory reset restores the configured values on the monitor told only.
         QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{"values":{"0x10":75},"failing":["0x62","0xf0/0x13"]},{}]})"));
         const QStringList listFeatures{"0x10", "0x12", "0x87", "0xEE/0x02", "0xF0/0x08", "0x14", "0x77", "0xEE/0x1F", "0x62", "0xF0/0x13"};
         const QList<int> listWrites{101, 100, 11, 2, 0, 11, 1, 1, 20, 1};
@@ -84,15 +82,12 @@ private slots:
         };
         for (int i = 0; i < listFeatures.size(); ++i)
             Transfer(listFeatures.at(i), listWrites.at(i));
-        QCOMPARE(values(), QStringLiteral("75 100 5 2 1 11 0 0 0 0"));
-        CDDCUtil::GetInstance()->SetCurrentMonitor(1);
-        Transfer(QStringLiteral("0x10"), 33);
-        CDDCUtil::GetInstance()->SetCurrentMonitor(0);
-        CDDCUtil::GetInstance()->SetVcp(VCP_FACTORY_RESET, QStringLiteral("0x00"));
-        QCOMPARE(values(), QStringLiteral("75 100 5 2 1 11 0 0 0 0"));
-        CDDCUtil::GetInstance()->SetVcp(VCP_FACTORY_RESET, QStringLiteral("0x01"));
-        QCOMPARE(values(), QStringLiteral("75 50 5 0 1 6 0 0 0 0"));
-        QCOMPARE(TestSupport::Sim()->Value(1, QStringLiteral("0x10")), 33);
+        Transfer("0x10", 33, 1);
+        Transfer("0x04", 0);
+        QCOMPARE(values(), QStringLiteral("75 100 5 2 1 11 -1 -1 -1 -1"));
+        Transfer("0x04", 1);
+        QCOMPARE(values(), QStringLiteral("75 50 5 0 1 6 -1 -1 -1 -1"));
+        QCOMPARE(Transfer("0x10", -1, 1), QStringLiteral("33"));
     }
 
     void invalidConfigurationIsRefused()
