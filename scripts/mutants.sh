@@ -168,6 +168,8 @@ m codec-seed   plugins/common/DdcCodec.cpp 's/quint8 nSum = nSeed;/quint8 nSum =
    "tst_ddcci_transport" "checksum ignores its seed"
 m coalesce     plugins/common/DdcMonitorWorker.cpp 's/\n\s*&& last.nSelector == pJob->nSelector && last.nSubCode == pJob->nSubCode//' \
    "tst_ddcci_worker" "writes of different sub-codes coalesce"
+m held-thread  plugins/common/DdcMonitorWorker.cpp 's/std::this_thread::get_id\(\)/std::thread::id()/g' \
+   "tst_ddcci_worker" "a held selector pairs with another thread's data"
 
 n=${#M_ID[@]}
 

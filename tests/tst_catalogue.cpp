@@ -20,8 +20,7 @@ private slots:
         QHash<QString, QString> hashSeen;   // "<group> <text>" to the name that has it
         for (QRegularExpressionMatchIterator it = s_reEntry.globalMatch(QString::fromUtf8(header.readAll())); it.hasNext();) {
             const QRegularExpressionMatch match = it.next();
-            const QString strName = match.captured(1);
-            const QString strText = match.captured(3);
+            const QString strName = match.captured(1), strText = match.captured(3);
             QVERIFY2(s_reCode.match(strText).hasMatch(), qPrintable(strName + QLatin1Char(' ') + strText));
             // What the plug-in is handed for a code or sub-code text.
             QCOMPARE(CDDCUtil::ValueFromText(strText), strText.mid(2).toInt(nullptr, 16));

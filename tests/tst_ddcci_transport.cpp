@@ -18,36 +18,19 @@ Q_DECLARE_METATYPE(CDdcTransport::EStatus)
 
 namespace
 {
-QByteArray Bytes(const char* szHex)
-{
-    return QByteArray::fromHex(QByteArray(szHex).replace(' ', ""));
-}
+QByteArray Bytes(const char* szHex) { return QByteArray::fromHex(szHex); }
 
 // A transport over the rig's first display.
 struct Rig : CFakeDdcRig
 {
     std::unique_ptr<CDdcTransport> pTransport;
 
-    explicit Rig(const DdcTimings& timings = FastTimings())
-        : pTransport(std::make_unique<CDdcTransport>(Bus(), timings))
-    {
-    }
+    explicit Rig(const DdcTimings& timings = FastTimings()) : pTransport(std::make_unique<CDdcTransport>(Bus(), timings)) {}
 };
 
-enum EFault
-{
-    Corrupt,       // arg: an EReplyFault
-    FailReads,     // arg: an errno on the reply
-    FailWrites,    // arg: an errno on the request
-    Unsupported,   // arg: an EUnsupportedStyle
-};
-
+// The retry rows' arg: an EReplyFault, an errno on the reply or on the request, an EUnsupportedStyle.
+enum EFault { Corrupt, FailReads, FailWrites, Unsupported };
 QStringList s_listWarnings;
-void CollectWarnings(QtMsgType type, const QMessageLogContext&, const QString& strMessage)
-{
-    if (type == QtWarningMsg)
-        s_listWarnings.append(strMessage);
-}
 }
 
 // DDC/CI message bytes, and one display's transfers on a simulated display: pauses, retries and
@@ -68,55 +51,44 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("code");
         QTest::addColumn<EReplyStatus>("status");
-        QTest::addColumn<int>("max");
-        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("value");   // of a reply with the maximum 100
         const QByteArray baOk = Bytes("6E 88 02 00 10 00 00 64 00 32 F2");
-        QTest::newRow("max 100 current 50") << baOk << 0x10 << EReplyStatus::Ok << 100 << 50;
-        QTest::newRow("16-bit current") << Bytes("6E 88 02 00 60 00 00 64 01 2C 9D") << 0x60 << EReplyStatus::Ok << 100 << 300;
-        QTest::newRow("trailing bytes ignored") << baOk + "\xFF\xFF" << 0x10 << EReplyStatus::Ok << 100 << 50;
-        QTest::newRow("unsupported result code") << Bytes("6E 88 02 01 00 00 00 00 00 00 B5") << 0x10 << EReplyStatus::Unsupported << 0 << 0;
-        QTest::newRow("null message") << Bytes("6E 80 BE 00 00 00 00 00 00 00 00") << 0x10 << EReplyStatus::NullMessage << 0 << 0;
-        QTest::newRow("all value bytes zero") << Bytes("6E 88 02 00 10 00 00 00 00 00 A4") << 0x10 << EReplyStatus::Unsupported << 0 << 0;
-        QTest::newRow("wrong checksum") << Bytes("6E 88 02 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadChecksum << 0 << 0;
-        QTest::newRow("wrong code") << baOk << 0x12 << EReplyStatus::WrongCode << 0 << 0;
-        QTest::newRow("cut short") << Bytes("6E 88") << 0x10 << EReplyStatus::BadLength << 0 << 0;
-        QTest::newRow("length flag missing") << Bytes("6E 08 02 00 10 00 00 64 00 32 72") << 0x10 << EReplyStatus::BadLength << 0 << 0;
-        QTest::newRow("all zero") << QByteArray(11, '\0') << 0x10 << EReplyStatus::AllZero << 0 << 0;
-        QTest::newRow("wrong first byte") << Bytes("6F 88 02 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadAddress << 0 << 0;
-        QTest::newRow("not a VCP reply") << Bytes("6E 88 03 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadType << 0 << 0;
+        QTest::newRow("16-bit current") << Bytes("6E 88 02 00 60 00 00 64 01 2C 9D") << 0x60 << EReplyStatus::Ok << 300;
+        QTest::newRow("trailing bytes ignored") << baOk + "\xFF\xFF" << 0x10 << EReplyStatus::Ok << 50;
+        QTest::newRow("unsupported result code") << Bytes("6E 88 02 01 00 00 00 00 00 00 B5") << 0x10 << EReplyStatus::Unsupported << 0;
+        QTest::newRow("null message") << Bytes("6E 80 BE 00 00 00 00 00 00 00 00") << 0x10 << EReplyStatus::NullMessage << 0;
+        QTest::newRow("all value bytes zero") << Bytes("6E 88 02 00 10 00 00 00 00 00 A4") << 0x10 << EReplyStatus::Unsupported << 0;
+        QTest::newRow("wrong checksum") << Bytes("6E 88 02 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadChecksum << 0;
+        QTest::newRow("wrong code") << baOk << 0x12 << EReplyStatus::WrongCode << 0;
+        QTest::newRow("cut short") << Bytes("6E 88") << 0x10 << EReplyStatus::BadLength << 0;
+        QTest::newRow("length flag missing") << Bytes("6E 08 02 00 10 00 00 64 00 32 72") << 0x10 << EReplyStatus::BadLength << 0;
+        QTest::newRow("all zero") << QByteArray(11, '\0') << 0x10 << EReplyStatus::AllZero << 0;
+        QTest::newRow("wrong first byte") << Bytes("6F 88 02 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadAddress << 0;
+        QTest::newRow("not a VCP reply") << Bytes("6E 88 03 00 10 00 00 64 00 32 F3") << 0x10 << EReplyStatus::BadType << 0;
     }
     void reply()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, code);
         QFETCH(EReplyStatus, status);
+        QFETCH(int, value);
         const CDdcCodec::VcpReply reply = CDdcCodec::ParseGetVcpReply(bytes, quint8(code));
         QCOMPARE(CDdcCodec::StatusText(reply.eStatus), CDdcCodec::StatusText(status));
-        if (status == EReplyStatus::Ok) {
-            QTEST(reply.nMax, "max");
-            QTEST(reply.nValue, "value");
-        }
+        if (status == EReplyStatus::Ok)
+            QCOMPARE(QList<int>({reply.nMax, reply.nValue}), (QList<int>{100, value}));
     }
 
     void codeAndBusFromText()
     {
-        const QStringList listCodes{"0x10", "0Xef", "0x4", "0x100", "10", "0x", "0x-1", "0xZZ", ""};
         QList<int> listParsed;
-        for (const QString& strCode : listCodes)
-            listParsed.append(CDdcCodec::CodeFromText(strCode));
-        QCOMPARE(listParsed, (QList<int>{0x10, 0xEF, 0x04, -1, -1, -1, -1, -1, -1}));
-
-        const QString strGuid = QStringLiteral("{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
-        const QStringList listIds{"\\\\?\\DISPLAY#ZVO24F1#card1-HDMI-A-1&UID12#" + strGuid,
-                                  "\\\\?\\display#zvo27a1#card0-DP-1&uid7#" + strGuid.toUpper(),
-                                  "\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID#" + strGuid,
-                                  "\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID99999999#" + strGuid,
-                                  "\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID5#{00000000-0000-0000-0000-000000000000}",
-                                  "\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID5#" + strGuid + "x"};
-        QList<int> listBuses;
-        for (const QString& strId : listIds)
-            listBuses.append(CDdcciMonitorControl::BusFromDeviceId(strId));
-        QCOMPARE(listBuses, (QList<int>{12, 7, -1, -1, -1, -1}));
+        for (const char* szCode : {"0x10", "0Xef", "0x4", "0x100", "10", "0x", "0x-1", "0xZZ", ""})
+            listParsed.append(CDdcCodec::CodeFromText(szCode));
+        // The bus is the UID of a connector's id with the display interface's class.
+        const QString strId = QStringLiteral("\\\\?\\DISPLAY#ZVO27A1#card0-DP-1&UID5#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
+        for (const QString strEdit :
+             {"UID5 UID5", "UID5 uid12", "e6f07b5f-ee97 E6F07B5F-EE97", "UID5 UID", "UID5 UID99999999", "e6f07b5f 00000000", "} }x"})
+            listParsed.append(CDdcciMonitorControl::BusFromDeviceId(QString(strId).replace(strEdit.section(' ', 0, 0), strEdit.section(' ', 1))));
+        QCOMPARE(listParsed, (QList<int>{0x10, 0xEF, 0x04, -1, -1, -1, -1, -1, -1, 5, 12, 5, -1, -1, -1, -1}));
     }
 
     // Which failures are asked again, how often, and after which pauses (30, 60, 90, 120 ms).
@@ -131,14 +103,11 @@ private slots:
         QTest::newRow("all-zero reply once") << int(Corrupt) << int(EReplyFault::AllZero) << 1 << EStatus::Ok << 2;
         QTest::newRow("null message once") << int(Corrupt) << int(EReplyFault::NullMessage) << 1 << EStatus::Ok << 2;
         QTest::newRow("EIO on the request") << int(FailWrites) << EIO << 1 << EStatus::Ok << 2;
-        QTest::newRow("EIO on the reply") << int(FailReads) << EIO << 1 << EStatus::Ok << 2;
         QTest::newRow("EREMOTEIO on the reply") << int(FailReads) << EREMOTEIO << 1 << EStatus::Ok << 2;
-        QTest::newRow("ENXIO on the request") << int(FailWrites) << ENXIO << 1 << EStatus::Ok << 2;
         QTest::newRow("ENXIO on the reply") << int(FailReads) << ENXIO << 1 << EStatus::Ok << 2;
         QTest::newRow("bad checksum every time") << int(Corrupt) << int(EReplyFault::BadChecksum) << 1000 << EStatus::Failed << 5;
         QTest::newRow("EIO every time") << int(FailReads) << EIO << 1000 << EStatus::Failed << 5;
         QTest::newRow("EBUSY") << int(FailWrites) << EBUSY << 1000 << EStatus::Failed << 1;
-        QTest::newRow("EBUSY on the reply") << int(FailReads) << EBUSY << 1000 << EStatus::Failed << 1;
         QTest::newRow("EBADF") << int(FailWrites) << EBADF << 1000 << EStatus::Failed << 1;
         QTest::newRow("reply for another code") << int(Corrupt) << int(EReplyFault::WrongCode) << 1 << EStatus::Failed << 1;
         // A Null reply may only mean "not ready yet"; the others are answers.
@@ -156,14 +125,10 @@ private slots:
         DdcTimings timings = CFakeDdcRig::FastTimings();
         timings.nRetryPauseMs = 30;
         Rig rig(timings);
-        if (fault == Corrupt)
-            rig.Monitor().CorruptNextReplies(EReplyFault(arg), times);
-        else if (fault == FailReads)
-            rig.Monitor().FailNextReads(arg, times);
-        else if (fault == FailWrites)
-            rig.Monitor().FailNextWrites(arg, times);
-        else
-            rig.Monitor().SetUnsupported(0x10, EUnsupportedStyle(arg));
+        CFakeDdcMonitor& monitor = rig.Monitor();
+        fault == Corrupt ? monitor.CorruptNextReplies(EReplyFault(arg), times)
+            : fault == FailReads ? monitor.FailNextReads(arg, times)
+            : fault == FailWrites ? monitor.FailNextWrites(arg, times) : monitor.SetUnsupported(0x10, EUnsupportedStyle(arg));
         QElapsedTimer timer;
         timer.start();
         const CDdcTransport::Result result = rig.pTransport->GetVcp(0x10);
@@ -171,20 +136,17 @@ private slots:
         QCOMPARE(result.nAttempts, attempts);
         QVERIFY(timer.elapsed() >= 30 * attempts * (attempts - 1) / 2);
         if (fault != FailWrites)
-            QCOMPARE(rig.Monitor().Count("GET 0x10"), attempts);
-        if (status == EStatus::Ok) {
-            QCOMPARE(result.nValue, 80);
+            QCOMPARE(monitor.Count("GET 0x10"), attempts);
+        QCOMPARE(result.nValue, status == EStatus::Ok ? 80 : -1);
+        if (status == EStatus::Ok)
             return;
-        }
-        QCOMPARE(result.nValue, -1);
         // Nothing worked better, so nothing was learnt.
         QCOMPARE(rig.pTransport->ReplyDelayMs(), timings.nReplyDelayMs);
         if (fault == FailWrites || fault == FailReads)
             QCOMPARE(result.nError, arg);
         if (fault == FailWrites) {
             const CDdcTransport::Result write = rig.pTransport->SetVcp(0x10, 1);
-            QCOMPARE(write.nAttempts, 1);
-            QCOMPARE(write.nError, arg);
+            QCOMPARE(QList<int>({write.nAttempts, write.nError}), (QList<int>{1, arg}));
         }
     }
 
@@ -215,9 +177,7 @@ private slots:
             QSKIP("a shorter wait overslept into the display's time");
         // The next read waits long enough at once.
         const CDdcTransport::Result next = rig.pTransport->GetVcp(0x12);
-        QCOMPARE(next.nValue, 50);
-        QCOMPARE(next.nAttempts, 1);
-        QCOMPARE(rig.pTransport->ReplyDelayMs(), 135);
+        QCOMPARE(QList<int>({next.nValue, next.nAttempts, rig.pTransport->ReplyDelayMs()}), (QList<int>{50, 1, 135}));
     }
 
     void hungBusTimesOut()
@@ -227,8 +187,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         const CDdcTransport::Result result = rig.pTransport->GetVcp(0x10);
-        QCOMPARE(result.nError, ETIMEDOUT);
-        QCOMPARE(result.nAttempts, 1);
+        QCOMPARE(QList<int>({result.nError, result.nAttempts}), (QList<int>{ETIMEDOUT, 1}));
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
         // The wedged device is dropped: the next transfer opens it again and works.
         rig.Monitor().Release();
@@ -238,21 +197,22 @@ private slots:
 
     void keepsDisplayTimings()
     {
+        // The display counts messages that come too close; a reply read too early is garbage.
         Rig rig{DdcTimings()};
         rig.Monitor().SetRequiredDelays(40, 50);
-        QElapsedTimer timer;
-        timer.start();
         QCOMPARE(rig.pTransport->GetVcp(0x10).nValue, 80);
         QCOMPARE(rig.pTransport->SetVcp(0x10, 60).nAttempts, 1);
         QCOMPARE(rig.pTransport->SetVcp(0x10, 61).nAttempts, 1);
         QCOMPARE(rig.pTransport->GetVcp(0x10).nValue, 61);
         QCOMPARE(rig.Monitor().Violations(), 0);
-        QVERIFY(timer.elapsed() >= 2 * 40 + 3 * 50);
     }
 
     void missingAccessSaidOnce()
     {
-        const QtMessageHandler previous = qInstallMessageHandler(CollectWarnings);
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& strMessage) {
+            if (type == QtWarningMsg)
+                s_listWarnings.append(strMessage);
+        });
         for (int nError : {EACCES, EACCES, ENOENT, ENOENT, EBUSY, EBUSY}) {
             Rig rig;
             rig.Monitor().FailOpen(nError);

@@ -1,4 +1,5 @@
 #include "ddc/DDCUtil.h"
+#include "ddc/MonitorCtrlInterface.h"
 #include "ddc/VcpCodes.h"
 #include "tests/support/TestSupport.h"
 
@@ -8,31 +9,29 @@
 
 namespace
 {
-QString PluginDir()
+QString PluginFile(const QString& strName)
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/plugins");
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/plugins/") + strName;
 }
 
-QByteArray CorpusEdidHex(const char* szFile)
+QByteArray ReadAll(const QString& strPath)
 {
-    QFile file(QFINDTESTDATA(QStringLiteral("data/edid/hex/") + QLatin1String(szFile)));
+    QFile file(strPath);
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
 }
 
-// Reads or writes a feature ("0x10" or "0xEE/0x02") through the service, as the pages do.
-QString Transfer(const QString& strFeature, int nWrite = -1)
+// Reads (nWrite < 0) or writes a feature ("0x10" or "0xEE/0x02") of a monitor on the plug-in.
+QString Transfer(const QString& strFeature, int nWrite = -1, int nMonitor = 0)
 {
-    CDDCUtil& ddc = *CDDCUtil::GetInstance();
-    const QString strSelector = strFeature.section(QLatin1Char('/'), 0, 0);
-    const QString strSub = strFeature.section(QLatin1Char('/'), 1);
-    const QString strData = strSelector == VCP_EE_SELECT ? VCP_EE_DATA : VCP_F0_DATA;
-    if (nWrite < 0)
-        return strSub.isEmpty() ? ddc.GetVcp(strFeature) : ddc.GetSubVcp(strSelector, strData, strSub, 0);
-    if (strSub.isEmpty())
-        ddc.SetVcp(strFeature, QString::number(nWrite));
-    else
-        ddc.SetSubVcp(strSelector, strData, strSub, QString::number(nWrite));
-    return QString();
+    CMonitorCtrlInterface& plugin = *CDDCUtil::GetInstance()->MonitorCtrl();
+    QString strCode = strFeature.left(4);
+    if (strFeature.contains('/')) {
+        plugin.SetVcp(nMonitor, strCode, strFeature.mid(7).toInt(nullptr, 16));
+        strCode = strCode == "0xEE" ? "0xEF" : "0xF2";
+    }
+    if (nWrite >= 0)
+        plugin.SetVcp(nMonitor, strCode, nWrite);
+    return nWrite < 0 ? plugin.GetVcp(nMonitor, strCode) : QString();
 }
 }
 
@@ -41,98 +40,54 @@ class TestSimMonitor : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
+    void fileConfiguration()
     {
         // The plug-in reads Monitor.sim.json when it is created, on the first use of the service.
-        const QByteArray baConfig = "{\"transcript\":\"sim-test-transcript.log\",\"monitors\":["
-                                    "{\"edid\":\"" + CorpusEdidHex("AAA8542_E27C769CDF53.hex") + "\"},"
-                                    "{\"edid\":\"" + CorpusEdidHex("ACB049B_E63B794062B0.hex") + "\"},"
-                                    "{}]}";
-        QFile file(PluginDir() + QStringLiteral("/Monitor.sim.json"));
+        QFile file(PluginFile("Monitor.sim.json"));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(baConfig);
+        file.write(R"({"transcript":"sim-test-transcript.log","monitors":[{"edid":")"
+                   + ReadAll(QFINDTESTDATA("data/edid/hex/AAA8542_E27C769CDF53.hex")) + R"("},{"edid":")"
+                   + ReadAll(QFINDTESTDATA("data/edid/hex/ACB049B_E63B794062B0.hex")) + R"("},{}]})");
         file.close();
-
-        CDDCUtil::GetInstance()->Init();
+        CDDCUtil& ddc = *CDDCUtil::GetInstance();
+        ddc.Init();
+        QFile::remove(file.fileName());
         QList<MonitorInfo> listMonitors;
-        CDDCUtil::GetInstance()->GetMonitorList(listMonitors);
+        ddc.GetMonitorList(listMonitors);
         QStringList listNames;
         for (const MonitorInfo& info : listMonitors)
             listNames.append(QStringLiteral("%1 %2").arg(info.nMonitorId).arg(info.strMonitorName));
         QCOMPARE(listNames, (QStringList{"0 CR340HDU", "1 QHD270", "2 ZVO SIM3"}));
-    }
-    void cleanupTestCase() { QFile::remove(PluginDir() + QStringLiteral("/Monitor.sim.json")); }
-
-    void fileConfiguration()
-    {
-        // Still the file's monitors: the transcript file gets every line at once.
-        CDDCUtil::GetInstance()->SetCurrentMonitor(1);
-        CDDCUtil::GetInstance()->SetVcp(VCP_BRIGHTNESS, QStringLiteral("0x20"));
-        QCOMPARE(CDDCUtil::GetInstance()->GetVcp(VCP_BRIGHTNESS), QStringLiteral("32"));
-        QFile transcript(PluginDir() + QStringLiteral("/sim-test-transcript.log"));
-        QVERIFY(transcript.open(QIODevice::ReadOnly));
-        const QStringList listLines = QString::fromUtf8(transcript.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // The transcript file gets every line at once.
+        ddc.SetCurrentMonitor(1);
+        ddc.SetVcp(VCP_BRIGHTNESS, QStringLiteral("0x20"));
+        QCOMPARE(ddc.GetVcp(VCP_BRIGHTNESS), QStringLiteral("32"));
+        const QStringList listLines = QString::fromUtf8(ReadAll(PluginFile("sim-test-transcript.log"))).split('\n');
         QCOMPARE(listLines, TestSupport::Transcript());
         QCOMPARE(listLines.mid(listLines.size() - 2), (QStringList{"SET 1 0x10 32", "GET 1 0x10 32"}));
     }
 
-    void factoryResetRestores()
+    void rangesFailuresAndFactoryReset()
     {
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{"values":{"0x10":75}},{}]})"));
-        const QStringList listFeatures = {"0x10", "0xEE/0x02", "0xF0/0x11", "0x14"};
+        // Writes outside a feature's range are ignored; unknown and failing features fail reads;
+        // a factory reset restores the configured values on the monitor told only.
+        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{"values":{"0x10":75},"failing":["0x62","0xf0/0x13"]},{}]})"));
+        const QStringList listFeatures{"0x10", "0x12", "0x87", "0xEE/0x02", "0xF0/0x08", "0x14", "0x77", "0xEE/0x1F", "0x62", "0xF0/0x13"};
+        const QList<int> listWrites{101, 100, 11, 2, 0, 11, 1, 1, 20, 1};
         auto values = [&listFeatures] {
             QStringList listValues;
             for (const QString& strFeature : listFeatures)
                 listValues.append(Transfer(strFeature));
-            return listValues;
+            return listValues.join(' ');
         };
-        const QList<int> listChanged = {20, 2, 10, 11};
         for (int i = 0; i < listFeatures.size(); ++i)
-            Transfer(listFeatures.at(i), listChanged.at(i));
-        CDDCUtil::GetInstance()->SetCurrentMonitor(1);
-        Transfer(QStringLiteral("0x10"), 33);
-        CDDCUtil::GetInstance()->SetCurrentMonitor(0);
-        CDDCUtil::GetInstance()->SetVcp(VCP_FACTORY_RESET, QStringLiteral("0x00"));
-        QCOMPARE(values(), (QStringList{"20", "2", "10", "11"}));
-        CDDCUtil::GetInstance()->SetVcp(VCP_FACTORY_RESET, QStringLiteral("0x01"));
-        QCOMPARE(values(), (QStringList{"75", "0", "50", "6"}));
-        // Only the monitor that was told.
-        QCOMPARE(TestSupport::Sim()->Value(1, QStringLiteral("0x10")), 33);
-    }
-
-    void unsupportedAndFailingFeaturesFailReads()
-    {
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{"failing":["0x62","0xf0/0x13"]}]})"));
-        QString strValues;
-        for (const char* szFeature : {"0x77", "0xEE/0x1F", "0x62", "0xF0/0x13"})
-            strValues += Transfer(QLatin1String(szFeature));
-        QCOMPARE(strValues, QStringLiteral("0000"));
-        QCOMPARE(TestSupport::Transcript(), (QStringList{"GET 0 0x77 -1", "SET 0 0xEE 31", "GET 0 0xEF -1", "GET 0 0x62 -1",
-                                                         "SET 0 0xF0 19", "GET 0 0xF2 -1"}));
-    }
-
-    void writesOutsideTheRangeAreIgnored()
-    {
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[{}]})"));
-        const QStringList listFeatures{"0x10", "0x12", "0x87", "0xEE/0x02", "0xF0/0x08", "0x77", "0xEE/0x1F"};
-        const QList<int> listWrites{101, 100, 11, 3, 0, 1, 1};
-        QList<int> listAfter;
-        for (int i = 0; i < listFeatures.size(); ++i) {
             Transfer(listFeatures.at(i), listWrites.at(i));
-            listAfter.append(TestSupport::Sim()->Value(0, listFeatures.at(i)));
-        }
-        QCOMPARE(listAfter, (QList<int>{80, 100, 5, 0, 1, -1, -1}));
-    }
-
-    void unknownMonitorAnswersFailure()
-    {
-        QVERIFY(TestSupport::UseSimConfig(R"({"monitors":[]})"));
-        QCOMPARE(CDDCUtil::GetInstance()->GetVcp(VCP_BRIGHTNESS), QStringLiteral("0"));
-        CDDCUtil::GetInstance()->SetVcp(VCP_BRIGHTNESS, QStringLiteral("10"));
-        // No monitor was ever current in this list: the last current id is kept and answered.
-        const int nId = CDDCUtil::GetInstance()->GetCurrentMonitor().nMonitorId;
-        QCOMPARE(TestSupport::Transcript(),
-                 (QStringList{QStringLiteral("GET %1 0x10 -1").arg(nId), QStringLiteral("SET %1 0x10 10").arg(nId)}));
+        Transfer("0x10", 33, 1);
+        Transfer("0x04", 0);
+        QCOMPARE(values(), QStringLiteral("75 100 5 2 1 11 -1 -1 -1 -1"));
+        Transfer("0x04", 1);
+        QCOMPARE(values(), QStringLiteral("75 50 5 0 1 6 -1 -1 -1 -1"));
+        QCOMPARE(Transfer("0x10", -1, 1), QStringLiteral("33"));
     }
 
     void invalidConfigurationIsRefused()
