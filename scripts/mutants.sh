@@ -161,7 +161,7 @@ m log-mutex    app/Logger.cpp 's/(Logger::WriteLog\(.*?)    QMutexLocker locker\
 m single-name  app/QSingleApplication.cpp 's/const QString strName = ORGANIZATION \+ APPLICATION;/const QString strName = APPLICATION;/' \
    "tst_singleinstance" "single-instance server under another name"
 m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.setIniCodec\("UTF-8"\);\n/$1/s' \
-   "tst_settings tst_systempage" "settings written without the UTF-8 codec"
+   "tst_settings" "settings written without the UTF-8 codec"
 
 # DDC/CI plug-in
 m codec-seed   plugins/common/DdcCodec.cpp 's/quint8 nSum = nSeed;/quint8 nSum = 0;/' \
