@@ -3,19 +3,12 @@
 #include "tests/support/TestSupport.h"
 #include "ui/frame/GlobalSignal.h"
 #include "ui/frame/WaitDlg.h"
+#include "ui/pages/SettingsPage.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLabel>
-#include <QSlider>
 #include <QtTest>
+#include <QtWidgets>
 
-// Counts the wait dialogs of page loads from their show and hide events (back-to-back dialogs
-// count twice) and notes their texts, without the seconds counter, as they close.
+// Counts the wait dialogs from their show and hide events (back-to-back dialogs count twice).
 class CWaitDialogProbe : public QObject
 {
 public:
@@ -25,7 +18,6 @@ public:
     int Opened() const { return m_nOpened; }
     int Closed() const { return m_nClosed; }
     int MostOpen() const { return m_nMostOpen; }
-    QStringList Texts() const { return m_listTexts; }
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override
@@ -36,28 +28,20 @@ protected:
             m_nMostOpen = qMax(m_nMostOpen, m_open.size());
         } else if (pEvent->type() == QEvent::Hide && m_open.remove(pWatched)) {
             ++m_nClosed;
-            const QString strText = TestSupport::Child<QLabel>(pWatched, QStringLiteral("lbText"))->text();
-            if (!m_listTexts.contains(strText.section(QLatin1Char('('), 0, 0)))
-                m_listTexts.append(strText.section(QLatin1Char('('), 0, 0));
         }
         return false;
     }
 
 private:
     QSet<QObject*> m_open;
-    int m_nMostOpen = 0;
-    int m_nOpened = 0;
-    int m_nClosed = 0;
-    QStringList m_listTexts;
+    int m_nMostOpen = 0, m_nOpened = 0, m_nClosed = 0;
 };
 
-// The page harness: what a page sent to the monitor and announced on the hub, in the order it
-// happened, how far a load has got, and tables of user actions with what each must cause.
-// Header-only; include once per test.
+// The page harness, header-only (include once per test): what a page sent to the monitor and
+// announced on the hub, how far a load has got, and tables of loads and user actions.
 namespace PageRecorders
 {
-// Runs fnAct; returns the transcript lines it caused interleaved with the hub signals it sent
-// ("Sig_GammaChanged 4"), ", "-joined.
+// Runs fnAct; returns the transcript it caused with the hub signals ("Sig_GammaChanged 4") in between.
 template <class TFn>
 QString Events(TFn fnAct)
 {
@@ -73,17 +57,17 @@ QString Events(TFn fnAct)
     };
     auto follow = [&](auto pSignal) {
         const QByteArray baName = QMetaMethod::fromSignal(pSignal).name();
-        QObject::connect(CGlobalSignal::GetInstance(), pSignal, &context,
-                         [&add, baName](auto value) { add(QStringLiteral("%1 %2").arg(QLatin1String(baName)).arg(value)); });
+        QObject::connect(CGlobalSignal::GetInstance(), pSignal, &context, [&add, baName](auto value) {
+            add(QStringLiteral("%1 %2").arg(QLatin1String(baName)).arg(value));
+        });
     };
-    for (auto pSignal : {&CGlobalSignal::Sig_BrightnessChanged, &CGlobalSignal::Sig_ContrastChanged,
-                         &CGlobalSignal::Sig_SaturationChanged, &CGlobalSignal::Sig_SharpnessChanged,
-                         &CGlobalSignal::Sig_BlackLevelChanged, &CGlobalSignal::Sig_OfficeModeChanged,
-                         &CGlobalSignal::Sig_GameModeChanged, &CGlobalSignal::Sig_MPRTChanged,
-                         &CGlobalSignal::Sig_OverDriveChanged, &CGlobalSignal::Sig_GammaChanged,
-                         &CGlobalSignal::Sig_GamutModeChanged})
+    using G = CGlobalSignal;
+    for (auto pSignal : {&G::Sig_BrightnessChanged, &G::Sig_ContrastChanged, &G::Sig_SaturationChanged,
+                         &G::Sig_SharpnessChanged, &G::Sig_BlackLevelChanged, &G::Sig_OfficeModeChanged,
+                         &G::Sig_GameModeChanged, &G::Sig_MPRTChanged, &G::Sig_OverDriveChanged, &G::Sig_GammaChanged,
+                         &G::Sig_GamutModeChanged})
         follow(pSignal);
-    follow(&CGlobalSignal::Sig_ModeTypeChanged);
+    follow(&G::Sig_ModeTypeChanged);
     fnAct();
     add(QString());
     return listLines.join(QLatin1String(", "));
@@ -121,7 +105,8 @@ inline QByteArray Monitor(const QString& strReads)
     static const QRegularExpression s_re(QStringLiteral("\\bR(..)(?:/(..))?=(-?\\d+)"));
     for (auto it = s_re.globalMatch(strReads); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
-        const QString strFeature = "0x" + match.captured(1) + (match.capturedLength(2) ? "/0x" + match.captured(2) : "");
+        const QString strSub = match.capturedLength(2) ? "/0x" + match.captured(2) : QString();
+        const QString strFeature = "0x" + match.captured(1) + strSub;
         if (match.captured(3) == QLatin1String("-1"))
             failing.append(strFeature);
         else
@@ -131,13 +116,18 @@ inline QByteArray Monitor(const QString& strReads)
         .toJson(QJsonDocument::Compact);
 }
 
+// A compact transcript with each read failed.
+inline QString Failed(const QString& strCompact)
+{
+    return QString(strCompact).replace(QRegularExpression(QStringLiteral("=\\d+")), QStringLiteral("=-1"));
+}
+
 inline int CountReads()
 {
     return TestSupport::Transcript().filter(QRegularExpression(QStringLiteral("^GET "))).size();
 }
 
-// Waits until nReads reads have been made and no dialog is up any more (the fills run inside
-// the last dialog's event loop, before it closes).
+// Waits for nReads reads and no dialog up (the fills run inside the last dialog, before it closes).
 inline bool WaitForLoad(int nReads, int nTimeoutMs = 20000)
 {
     return QTest::qWaitFor([nReads] { return CountReads() >= nReads && !QApplication::activeModalWidget(); },
@@ -159,10 +149,9 @@ inline void Act(QWidget* pPage, const QString& strAction)
     } else if (auto* pSlider = pPage->findChild<QSlider*>(strName)) {
         pSlider->setValue(nValue);
     } else if (auto* pBox = pPage->findChild<QComboBox*>(strName)) {
-        {
-            const QSignalBlocker blocker(pBox);
-            pBox->setCurrentIndex(nValue < 0 ? 0 : -1);
-        }
+        pBox->blockSignals(true);
+        pBox->setCurrentIndex(nValue < 0 ? 0 : -1);
+        pBox->blockSignals(false);
         pBox->setCurrentIndex(nValue);
     } else {
         auto* pButton = TestSupport::Child<QAbstractButton>(pPage, strName);
@@ -172,9 +161,8 @@ inline void Act(QWidget* pPage, const QString& strAction)
     QCoreApplication::processEvents();
 }
 
-// Action tables. A row: what is done first ("a; b": a unrecorded), the hub signals and compact
-// transcript it causes, the controls afterwards (see QVERIFY_CONTROLS) and how long the action
-// must at least take (the product's pauses).
+// Action tables. A row: actions ("a; b": a unrecorded), the compact transcript and hub signals b causes,
+// the controls afterwards (see QVERIFY_CONTROLS) and how long b must at least take (the product's pauses).
 inline void ActionColumns()
 {
     QTest::addColumn<QString>("actions");
@@ -186,33 +174,42 @@ inline void Row(const QString& strActions, const QString& strEvents, const QStri
 {
     QTest::newRow(qPrintable(strActions)) << strActions << strEvents << strControls << nMinMs;
 }
+// Rows "action compact-transcript", nothing else to check.
+inline void WriteRows(std::initializer_list<const char*> listRows)
+{
+    for (const char* szRow : listRows)
+        Row(QString(szRow).section(QLatin1Char(' '), 0, 0), QString(szRow).section(QLatin1Char(' '), 1));
+}
 inline void RunActionRow(QWidget* pPage)
 {
     QFETCH(QString, actions);
     QFETCH(QString, events);
     QFETCH(QString, controls);
     QFETCH(int, minMs);
-    QStringList listActions = actions.split(QStringLiteral("; "));
-    const QString strLast = listActions.takeLast();
-    for (const QString& strAction : listActions)
+    const QStringList listActions = actions.split(QStringLiteral("; "));
+    for (const QString& strAction : listActions.mid(0, listActions.size() - 1))
         Act(pPage, strAction);
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(Events([&] { Act(pPage, strLast); }), Expand(events));
+    QCOMPARE(Events([&] { Act(pPage, listActions.last()); }), Expand(events));
     QVERIFY2(timer.elapsed() >= minMs, qPrintable(QString::number(timer.elapsed())));
     QTRY_VERIFY2(TestSupport::Mismatches(pPage, controls).isEmpty(), qPrintable(TestSupport::Mismatches(pPage, controls)));
 }
 
-// Load tables. A row: the load's compact transcript, which also gives the monitor its values
-// (ending in "...": only the values, the transcript is not compared), and the controls afterwards.
-// Either way the fills write nothing beyond the selectors of sub-coded reads.
+// Load tables. A row: the load's compact transcript, which gives the monitor its values (ending in "...":
+// only that), and the controls afterwards. The fills write nothing beyond the selectors of sub-coded reads.
 inline void LoadColumns()
 {
     QTest::addColumn<QString>("reads");
     QTest::addColumn<QString>("controls");
 }
-// Shows pPage, not loaded yet, and waits for its nReads reads behind the dialogs listTexts.
-inline void RunLoadRow(QWidget* pPage, int nReads, const QStringList& listTexts)
+// Shows pPage, not loaded yet, and waits for its nReads reads behind nDialogs dialogs.
+// Given its refresh button and a box, rows without failed reads then check the pattern every
+// page follows: shown again it does not reload and its emptied box writes nothing; its own
+// monitor change reloads it, another page's unloads it; its refresh button resets, then runs
+// the full load and leaves the loaded flag alone.
+inline void RunLoadRow(CSettingsPage* pPage, int nReads, int nDialogs, const QString& strRefresh = {},
+                       const QString& strBox = {})
 {
     QFETCH(QString, reads);
     QFETCH(QString, controls);
@@ -220,13 +217,33 @@ inline void RunLoadRow(QWidget* pPage, int nReads, const QStringList& listTexts)
     CWaitDialogProbe probe;
     pPage->show();
     QVERIFY(WaitForLoad(nReads));
-    QCOMPARE(probe.Texts(), listTexts);
-    QCOMPARE(probe.Opened(), listTexts.size());
+    QCOMPARE(probe.Opened(), nDialogs);
     const QString strTranscript = TestSupport::Transcript().join(QLatin1String(", "));
     if (!reads.endsWith(QLatin1String("...")))
         QCOMPARE(strTranscript, Expand(reads));
     QVERIFY2(!strTranscript.contains(QRegularExpression(QStringLiteral("RESET|SET 0 0x(?!EE|F0)"))),
              qPrintable(strTranscript));
     QVERIFY_CONTROLS(pPage, controls);
+    if (strRefresh.isEmpty() || reads.contains(QLatin1String("=-1")))
+        return;
+    pPage->hide();
+    pPage->show();
+    TestSupport::Sim()->ClearTranscript();
+    Act(pPage, strBox + "=-1");
+    QTest::qWait(300);
+    QCOMPARE(TestSupport::Transcript(), QStringList());
+    QCOMPARE(probe.Opened(), nDialogs);
+    emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(pPage->PageIndex());
+    QVERIFY(WaitForLoad(nReads));
+    QCOMPARE(CountReads(), nReads);
+    emit CGlobalSignal::GetInstance()->Sig_MonitorChanged(0);
+    QVERIFY(!pPage->IsLoaded());
+    TestSupport::Sim()->ClearTranscript();
+    Act(pPage, strRefresh);
+    QVERIFY(WaitForLoad(nReads));
+    QCOMPARE(TestSupport::Transcript().value(0), QStringLiteral("RESET"));
+    QCOMPARE(CountReads(), nReads);
+    QCOMPARE(probe.Opened(), 3 * nDialogs);
+    QVERIFY(!pPage->IsLoaded());
 }
 }

@@ -2,12 +2,7 @@
 
 #include "ddc/DDCUtil.h"
 
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QLabel>
-#include <QPluginLoader>
-#include <QRegularExpression>
-#include <QSlider>
+#include <QtWidgets>
 
 namespace TestSupport
 {

@@ -14,13 +14,10 @@ CSimMonitorControl* Sim();
 // Loads a simulated-monitor configuration (JSON text) and re-detects, so that the client sees
 // exactly those monitors; clears the transcript afterwards.
 bool UseSimConfig(const QByteArray& baJson);
-// The embedded default: two monitors of the maker.
-bool UseDefaultSim();
+bool UseDefaultSim(); // the embedded default: two monitors of the maker
 QStringList Transcript();
-// Only the SET lines (the writes), in order.
-QStringList Writes();
-// Milliseconds between the first transcript lines equal to strFirst and to strSecond (after
-// it); -1 when either is missing.
+QStringList Writes(); // the SET lines only
+// Milliseconds from the first transcript line strFirst to the next strSecond; -1 when missing.
 qint64 MsBetween(const QString& strFirst, const QString& strSecond);
 
 // The named child, or the test ends (a renamed control is a broken test, not a failure).
@@ -43,8 +40,5 @@ T* Child(const QObject& parent, const QString& strName)
 // or "-name" (enabled or not). Returns the mismatches, empty when everything holds.
 QString Mismatches(const QObject* pParent, const QString& strExpect);
 #define QVERIFY_CONTROLS(parent, expect)                                                                          \
-    do {                                                                                                           \
-        const QString strMismatches_ = TestSupport::Mismatches(parent, expect);                                  \
-        QVERIFY2(strMismatches_.isEmpty(), qPrintable(strMismatches_));                                           \
-    } while (false)
+    QVERIFY2(TestSupport::Mismatches(parent, expect).isEmpty(), qPrintable(TestSupport::Mismatches(parent, expect)))
 }
