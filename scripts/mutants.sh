@@ -125,9 +125,9 @@ m fill-combo   ui/pages/SettingsPage.cpp 's/    const QSignalBlocker blocker\(pC
 m fill-check   ui/pages/SettingsPage.cpp 's/    const QSignalBlocker blocker\(pButton\);\n//' \
    "tst_standardpage tst_settingpages" "button fill writes to the monitor"
 m none-writes  ui/pages/SettingsPage.cpp 's/(ValueForIndex\(nIndex\);\n)    if \(strValue.isNull\(\)\)\n        return false;\n(    CDDCUtil::GetInstance\(\)->SetVcp\(strCode)/$1$2/' \
-   "tst_pagepattern tst_standardpage tst_settingpages" "an empty box writes a value"
+   "tst_settingpages" "an empty box writes a value"
 m elsewhere    ui/pages/SettingsPage.cpp 's/        m_bLoaded = false;\n        return;/        return;/' \
-   "tst_pagepattern tst_standardpage tst_settingpages" "monitor change elsewhere leaves the page loaded"
+   "tst_settingpages" "monitor change elsewhere leaves the page loaded"
 m std-ct-row   ui/pages/StandardModeWidget.cpp 's/"0x05", "0x0B"\}/"0x05", "0x0A"}/' \
    "tst_standardpage" "user colour temperature written as 0x0A"
 m std-order    ui/pages/StandardModeWidget.cpp 's/(    values.nBrightness = ReadVcp\(VCP_BRIGHTNESS\);\n)(    values.nContrast = ReadVcp\(VCP_CONTRAST\);\n)/$2$1/' \
