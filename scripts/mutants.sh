@@ -119,15 +119,15 @@ m cm-range     ui/frame/CtrlWidgetMana.cpp 's/    if \(!pPreset\)\n        retur
 
 # Pages: fills, value tables, pauses, reads
 m fill-slider  ui/pages/SettingsPage.cpp 's/        const QSignalBlocker blocker\(pSlider\);\n//' \
-   "tst_standardpage tst_gamepage tst_graphicspage" "slider fill writes to the monitor"
+   "tst_standardpage tst_settingpages" "slider fill writes to the monitor"
 m fill-combo   ui/pages/SettingsPage.cpp 's/    const QSignalBlocker blocker\(pCombo\);\n//' \
-   "tst_standardpage tst_gamepage tst_graphicspage tst_systempage" "box fill writes to the monitor"
+   "tst_standardpage tst_settingpages" "box fill writes to the monitor"
 m fill-check   ui/pages/SettingsPage.cpp 's/    const QSignalBlocker blocker\(pButton\);\n//' \
-   "tst_standardpage tst_systempage" "button fill writes to the monitor"
+   "tst_standardpage tst_settingpages" "button fill writes to the monitor"
 m none-writes  ui/pages/SettingsPage.cpp 's/(ValueForIndex\(nIndex\);\n)    if \(strValue.isNull\(\)\)\n        return false;\n(    CDDCUtil::GetInstance\(\)->SetVcp\(strCode)/$1$2/' \
-   "tst_pagepattern tst_standardpage tst_gamepage tst_graphicspage tst_systempage" "an empty box writes a value"
+   "tst_settingpages" "an empty box writes a value"
 m elsewhere    ui/pages/SettingsPage.cpp 's/        m_bLoaded = false;\n        return;/        return;/' \
-   "tst_pagepattern tst_standardpage tst_gamepage" "monitor change elsewhere leaves the page loaded"
+   "tst_settingpages" "monitor change elsewhere leaves the page loaded"
 m std-ct-row   ui/pages/StandardModeWidget.cpp 's/"0x05", "0x0B"\}/"0x05", "0x0A"}/' \
    "tst_standardpage" "user colour temperature written as 0x0A"
 m std-order    ui/pages/StandardModeWidget.cpp 's/(    values.nBrightness = ReadVcp\(VCP_BRIGHTNESS\);\n)(    values.nContrast = ReadVcp\(VCP_CONTRAST\);\n)/$2$1/' \
@@ -141,13 +141,13 @@ m std-bh-delay ui/pages/StandardModeWidget.cpp 's/BLACK_HOMOGENIZER_READ_DELAY_M
 m std-preset-b ui/pages/StandardModeWidget.cpp 's/STANDARD_PRESET_BRIGHTNESS = 80/STANDARD_PRESET_BRIGHTNESS = 75/' \
    "tst_standardpage tst_ctrlintegration" "standard preset shows brightness 75"
 m gfx-scenario ui/pages/ProfessionalGraphicsWidget.cpp 's/SCENARIO_MODE_TABLE\(\{\{1, 0\}, \{3, 1\}, \{4, 2\}/SCENARIO_MODE_TABLE({{1, 0}, {4, 1}, {3, 2}/' \
-   "tst_graphicspage" "graphics scenario read rows swapped"
+   "tst_settingpages" "graphics scenario read rows swapped"
 m game-owl     ui/pages/ProfessionalGameWidget.cpp 's/OWL_TABLE\((.*?)\{"0x00", "0x02", "0x01"\}/OWL_TABLE($1\{"0x00", "0x01", "0x02"}/' \
    "tst_ctrlintegration" "owl values written in index order"
 m game-pause   ui/pages/ProfessionalGameWidget.cpp 's/    QThread::msleep\(SLOW_SWITCH_PAUSE_MS\);\n(    CDDCUtil::GetInstance\(\)->Reset\(\);)/$1/' \
-   "tst_gamepage" "no pause before the reset of a slow preset"
+   "tst_settingpages" "no pause before the reset of a slow preset"
 m sys-osd      ui/pages/SystemSettingWidget.cpp 's/\{\{13, 0\}, \{2, 1\}/{{13, 0}, {3, 1}/' \
-   "tst_systempage" "OSD language row read as the wrong index"
+   "tst_settingpages" "OSD language row read as the wrong index"
 m wait-min     ui/frame/WaitDlg.cpp 's/MIN_SHOW_MS = 1000/MIN_SHOW_MS = 200/' \
    "tst_dialogs tst_standardpage" "wait dialog closes before its second"
 
@@ -161,7 +161,7 @@ m log-mutex    app/Logger.cpp 's/(Logger::WriteLog\(.*?)    QMutexLocker locker\
 m single-name  app/QSingleApplication.cpp 's/const QString strName = ORGANIZATION \+ APPLICATION;/const QString strName = APPLICATION;/' \
    "tst_singleinstance" "single-instance server under another name"
 m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.setIniCodec\("UTF-8"\);\n/$1/s' \
-   "tst_startup tst_systempage" "settings written without the UTF-8 codec"
+   "tst_startup" "settings written without the UTF-8 codec"
 
 # DDC/CI plug-in
 m codec-seed   plugins/common/DdcCodec.cpp 's/quint8 nSum = nSeed;/quint8 nSum = 0;/' \

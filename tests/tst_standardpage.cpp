@@ -5,26 +5,16 @@
 
 #include <memory>
 
+using PageRecorders::Row;
 using TestSupport::Transcript;
 
 namespace
 {
-// Every value the page reads, none of them the factory state.
-const QVariantMap BASE_VALUES{{"0x10", 70},       {"0x12", 45},      {"0xF0/0x11", 30}, {"0x87", 4},
-                              {"0x8A", 55},       {"0x62", 20},      {"0x14", 6},       {"0xE4", 2},
-                              {"0xEE/0x02", 1},   {"0xE9", 3},       {"0x16", 40},      {"0x18", 41},
-                              {"0x1A", 42},       {"0x22", 1},       {"0xE7", 1},       {"0xE8", 3},
-                              {"0xF0/0x08", 2},   {"0xF0/0x09", 33}, {"0xF0/0x0A", 34}, {"0xF0/0x0B", 35},
-                              {"0xEE/0x0A", 1},   {"0xEE/0x0C", 3},  {"0xEE/0x0D", 60}, {"0xEE/0x0B", 2}};
-
-// Ten fast-setting values, the three gains, eleven game-set values; only the selectors are written.
-const QString FAST_LOAD = "GET 0 0x10 70, GET 0 0x12 45, SET 0 0xF0 17, GET 0 0xF2 30, GET 0 0x87 4, "
-                          "GET 0 0x8A 55, GET 0 0x62 20, GET 0 0x14 6, GET 0 0xE4 2, SET 0 0xEE 2, GET 0 0xEF 1, "
-                          "GET 0 0xE9 3, GET 0 0x16 40, GET 0 0x18 41, GET 0 0x1A 42";
-const QString GAME_LOAD = "GET 0 0x22 1, GET 0 0xE7 1, GET 0 0xE8 3, SET 0 0xF0 8, GET 0 0xF2 2, SET 0 0xF0 9, "
-                          "GET 0 0xF2 33, SET 0 0xF0 10, GET 0 0xF2 34, SET 0 0xF0 11, GET 0 0xF2 35, "
-                          "SET 0 0xEE 10, GET 0 0xEF 1, SET 0 0xEE 12, GET 0 0xEF 3, SET 0 0xEE 13, GET 0 0xEF 60, "
-                          "SET 0 0xEE 11, GET 0 0xEF 2";
+// Ten fast-setting values, the three gains, eleven game-set values, none of them the factory state.
+const QString FAST_LOAD = "R10=70, R12=45, RF0/11=30, R87=4, R8A=55, R62=20, R14=6, RE4=2, REE/02=1, RE9=3, ";
+const QString GAINS = "R16=40, R18=41, R1A=42, ";
+const QString GAME_LOAD = "R22=1, RE7=1, RE8=3, RF0/08=2, RF0/09=33, RF0/0A=34, RF0/0B=35, REE/0A=1, REE/0C=3, "
+                          "REE/0D=60, REE/0B=2";
 }
 
 // One page for the whole suite, loaded once (it loads itself a second after it is made); the
@@ -32,35 +22,19 @@ const QString GAME_LOAD = "GET 0 0x22 1, GET 0 0xE7 1, GET 0 0xE8 3, SET 0 0xF0 
 class TestStandardPage : public QObject
 {
     Q_OBJECT
-private:
     std::unique_ptr<CStandardModeWidget> m_pPage;
-
-    // Clicks a group's refresh button and returns the hub signals the reload sent.
-    QString Reload(const char* szButton)
-    {
-        TestSupport::Sim()->ClearTranscript();
-        PageRecorders::CEventLog log;
-        TestSupport::Child<QAbstractButton>(m_pPage.get(), szButton)->click();
-        return log.Lines().filter(QRegularExpression("^Sig_")).join(", ");
-    }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(TestSupport::UseSimConfig(TestSupport::MonitorJson(BASE_VALUES)));
+        QVERIFY(TestSupport::UseSimConfig(PageRecorders::Monitor(FAST_LOAD + GAINS + GAME_LOAD)));
         CDDCUtil::GetInstance()->Reset(); // marks the moment the page is made
         m_pPage = std::make_unique<CStandardModeWidget>();
         QVERIFY(PageRecorders::WaitForLoad(24));
-    }
-    void cleanupTestCase() { m_pPage.reset(); }
-
-    void firstLoadReadsInOrderAfterOneSecondAndWritesNothing()
-    {
-        QCOMPARE(Transcript().join(", "), "RESET, " + FAST_LOAD + ", " + GAME_LOAD);
-        const qint64 nWaitedMs = TestSupport::MsBetween("RESET", "GET 0 0x10 70");
-        QVERIFY2(nWaitedMs >= 950, qPrintable(QString::number(nWaitedMs)));
-        const qint64 nSelectedMs = TestSupport::MsBetween("SET 0 0xF0 17", "GET 0 0xF2 30");
-        QVERIFY2(nSelectedMs >= 90, qPrintable(QString::number(nSelectedMs)));
+        // The first load reads in order, a second after, and writes only selectors.
+        QCOMPARE(Transcript().join(", "), PageRecorders::Expand("RESET, " + FAST_LOAD + GAINS + GAME_LOAD));
+        QVERIFY(TestSupport::MsBetween("RESET", "GET 0 0x10 70") >= 950);
+        QVERIFY(TestSupport::MsBetween("SET 0 0xF0 17", "GET 0 0xF2 30") >= 90);
         QVERIFY_CONTROLS(m_pPage.get(),
                          "hsliderBrightness=70 lblBrightnessValue=70 hsliderContrast=45 lblContrastValue=45 "
                          "hslideBlackHomogenizer=30 lblBlackHmgValue=30 hsliderSharpness=4 lblSharpnessValue=4 "
@@ -74,106 +48,87 @@ private slots:
                          "lblCLBrightnessValue=60 cmbClEffects=1 lblAccuracyIcon.cross_type=cross2");
         QCOMPARE(CtrlWidgetMana::GetInstance()->GetCurrGameMode(), 1);
     }
+    void cleanupTestCase() { m_pPage.reset(); }
 
-    // Each refresh button resets, pauses, then reloads its group; failed reads show 0 or an empty box, and
-    // a failed preset read changes no preset and names no mode.
-    void failedReadsShowZeroAndEmptyBoxes()
+    // Each refresh button resets, pauses, then reloads its group, writing only selectors. Failed reads show 0
+    // or an empty box and change no preset; presets, crosshair and light colour show their buttons, lock the
+    // groups and name the mode; a hidden game preset is not handed to the control manager. In order.
+    void refresh_data()
     {
-        QVERIFY(TestSupport::UseSimConfig(TestSupport::MonitorJson(
-            BASE_VALUES, {"0x10", "0x12", "0xF0/0x11", "0x87", "0x8A", "0x62", "0x14", "0xE4", "0xEE/0x02", "0xE9",
-                          "0x22", "0xE7"})));
-        Reload("btnRefreshFastSet");
-        QCOMPARE(Transcript().join(", "),
-                 "RESET, GET 0 0x10 -1, GET 0 0x12 -1, SET 0 0xF0 17, GET 0 0xF2 -1, GET 0 0x87 -1, GET 0 0x8A -1, "
-                 "GET 0 0x62 -1, GET 0 0x14 -1, GET 0 0xE4 -1, SET 0 0xEE 2, GET 0 0xEF -1, GET 0 0xE9 -1, "
-                 "GET 0 0x16 40, GET 0 0x18 41, GET 0 0x1A 42");
-        QVERIFY(TestSupport::MsBetween("RESET", "GET 0 0x10 -1") >= 90);
-        QVERIFY_CONTROLS(m_pPage.get(), "hsliderBrightness=0 lblBrightnessValue=0 hsliderContrast=0 lblContrastValue=0 "
-                                        "hslideBlackHomogenizer=0 lblBlackHmgValue=0 hsliderSharpness=0 "
-                                        "lblSharpnessValue=0 hsliderSPKVolume=0 lblSPKVolumeValue=0 cmbMPRT=0 "
-                                        "cmbColorTemperature=-1 cmbLowBlueLight=-1 cmbOverDrive=-1 -hsliderUMRed");
-        QCOMPARE(Reload("btnRefreshGameSet"), "Sig_ModeTypeChanged ");
-        QVERIFY_CONTROLS(m_pPage.get(), "btnOMStandard=1 btnGMStandard=1");
-        QVERIFY(TestSupport::UseSimConfig(TestSupport::MonitorJson(BASE_VALUES)));
-    }
-
-    // Presets, crosshair and light colour read: the buttons shown, the groups locked, the mode named;
-    // a hidden game preset is shown but not handed to the control manager. Rows run in order on
-    // the same page, so each also clears what the row before checked.
-    void gameSetFill_data()
-    {
-        QTest::addColumn<QVariantMap>("values");
-        QTest::addColumn<QString>("modeNames");
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<QString>("hub");
         QTest::addColumn<QString>("controls");
         QTest::addColumn<int>("managerGameMode");
+        QTest::newRow("fast set, failed reads")
+            << PageRecorders::Failed(FAST_LOAD) << ""
+            << "hsliderBrightness=0 lblBrightnessValue=0 hsliderContrast=0 lblContrastValue=0 hslideBlackHomogenizer=0 "
+               "lblBlackHmgValue=0 hsliderSharpness=0 lblSharpnessValue=0 hsliderSPKVolume=0 lblSPKVolumeValue=0 "
+               "cmbMPRT=0 cmbColorTemperature=-1 cmbLowBlueLight=-1 cmbOverDrive=-1 -hsliderUMRed" << -1;
+        QTest::newRow("game set, failed presets") << "R22=-1, RE7=-1" << "Sig_ModeTypeChanged "
+                                                  << "btnOMStandard=1 btnGMStandard=1" << -1;
         QTest::newRow("ebook, G1, crosshair 4, yellow")
-            << QVariantMap{{"0x22", 2}, {"0xE7", 2}, {"0xE8", 5}, {"0xEE/0x0C", 6}}
-            << "Sig_ModeTypeChanged Ebook, Sig_ModeTypeChanged G1"
+            << "R22=2, RE7=2, RE8=5, REE/0C=6" << "Sig_ModeTypeChanged Ebook, Sig_ModeTypeChanged G1"
             << "btnEbook=1 btnOMStandard=0 btnGMG1=1 btnGMStandard=0 -widgetOfficeMode -widgetGameMode btnCross4=1 "
                "btnCross2=0 +btnCross1 +hsliderHorizontalPos lblAccuracyIcon.cross_type=cross4 btnClYellow=1 btnClBlue=0"
             << 2;
         QTest::newRow("hidden game preset")
-            << QVariantMap{{"0x22", 3}, {"0xE7", 8}, {"0xE8", 2}, {"0xEE/0x0C", 5}}
-            << "Sig_ModeTypeChanged Movie, Sig_ModeTypeChanged Xbox/PS"
+            << "R22=3, RE7=8, RE8=2, REE/0C=5" << "Sig_ModeTypeChanged Movie, Sig_ModeTypeChanged Xbox/PS"
             << "btnMovie=1 btnEbook=0 btnGMXbox=1 btnGMG1=0 -widgetOfficeMode -widgetGameMode btnCross1=1 "
-               "lblAccuracyIcon.cross_type=cross1 btnClPurple=1 btnClYellow=0"
-            << -1;
+               "lblAccuracyIcon.cross_type=cross1 btnClPurple=1 btnClYellow=0" << -1;
         QTest::newRow("office preset 7, RTS, crosshair type 0, colour 4")
-            << QVariantMap{{"0x22", 7}, {"0xE7", 6}, {"0xE8", 0}, {"0xEE/0x0C", 4}} << "Sig_ModeTypeChanged RTS"
+            << "R22=7, RE7=6, RE8=0, REE/0C=4" << "Sig_ModeTypeChanged RTS"
             << "btnGMRacing=1 btnGMXbox=0 -widgetOfficeMode btnEnableGameCross=0 -btnCross1 -hsliderHorizontalPos "
-               "lblAccuracyIcon.cross_type=none btnClPurple=0"
-            << 6;
+               "lblAccuracyIcon.cross_type=none btnClPurple=0" << 6;
     }
-    void gameSetFill()
+    void refresh()
     {
-        QFETCH(QVariantMap, values);
-        QFETCH(QString, modeNames);
+        QFETCH(QString, values);
+        QFETCH(QString, hub);
         QFETCH(QString, controls);
         QFETCH(int, managerGameMode);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            TestSupport::Sim()->SetValue(0, it.key(), it.value().toInt());
+        QVERIFY(TestSupport::UseSimConfig(PageRecorders::Monitor(values)));
         CtrlWidgetMana::GetInstance()->SetCurrGameMode(-1);
-        QCOMPARE(Reload("btnRefreshGameSet"), modeNames);
+        // The fast set's reads start with the brightness.
+        const QString strButton = values.startsWith("R10") ? "btnRefreshFastSet" : "btnRefreshGameSet";
+        const QString strEvents = PageRecorders::Events([&] { PageRecorders::Act(m_pPage.get(), strButton); });
+        QCOMPARE(strEvents.split(", ").filter(QRegularExpression("^Sig_")).join(", "), hub);
+        QVERIFY(TestSupport::MsBetween("RESET", Transcript().value(1)) >= 90);
+        QCOMPARE(Transcript().filter(QRegularExpression("^SET 0 0x(?!EE|F0)|^RESET")), QStringList{"RESET"});
         QVERIFY_CONTROLS(m_pPage.get(), controls);
         QCOMPARE(CtrlWidgetMana::GetInstance()->GetCurrGameMode(), managerGameMode);
-        QCOMPARE(TestSupport::Writes().filter(QRegularExpression(" 0x(22|E7|E8) ")), QStringList());
     }
 
-    // In order, on the page the last fill left (no light colour checked, crosshair off).
+    // In order, on the page the last refresh left (no light colour checked, crosshair off, factory gains).
     void actions_data()
     {
-        using PageRecorders::Row;
         PageRecorders::ActionColumns();
-        Row("btnClGreen; btnClBlue", "SET 0 0xEE 12, SET 0 0xEF 3", "btnClBlue=1 btnClGreen=0");
-        Row("btnEnableColorfulLight", "SET 0 0xEE 10, SET 0 0xEF 0", "-btnClMulticolor -cmbClEffects");
-        Row("btnEnableColorfulLight", "SET 0 0xEE 10, SET 0 0xEF 1", "+btnClRed +hsliderClBrightness");
-        Row("btnClYellow", "SET 0 0xEE 12, SET 0 0xEF 6");
+        Row("btnClGreen; btnClBlue", "WEE/0C=3", "btnClBlue=1 btnClGreen=0");
+        Row("btnEnableColorfulLight", "WEE/0A=0", "-btnClMulticolor -cmbClEffects");
+        Row("btnEnableColorfulLight", "WEE/0A=1", "+btnClRed +hsliderClBrightness");
+        Row("btnClYellow", "WEE/0C=6");
         Row("btnEnableGameCross", "", "+btnCross1 btnEnableGameCross=1");
-        Row("btnEnableGameCross", "SET 0 0xE8 1", "-btnCross1 -btnGaRed -hsliderVerticalPos lblAccuracyIcon.cross_type=none");
-        Row("btnEnableGameCross; btnCross3", "SET 0 0xE8 4", "lblAccuracyIcon.cross_type=cross3");
-        Row("btnGaPurple", "SET 0 0xF0 8, SET 0 0xF2 4");
-        Row("hsliderBrightness=23", "SET 0 0x10 23, Sig_BrightnessChanged 23", "lblBrightnessValue=23");
-        Row("hslideBlackHomogenizer=23", "SET 0 0xF0 17, SET 0 0xF2 23, Sig_BlackLevelChanged 23", "lblBlackHmgValue=23");
-        Row("hsliderUMBlue=23", "SET 0 0x1A 23", "lblUMBlueValue=23");
-        Row("hsliderClBrightness=23", "SET 0 0xEE 13, SET 0 0xEF 23", "lblCLBrightnessValue=23");
-        Row("cmbColorTemperature=3", "RESET, SET 0 0x14 11, GET 0 0x16 40, GET 0 0x18 41, GET 0 0x1A 23",
-            "+hsliderUMRed lblUMGreenValue=41");
-        Row("cmbLowBlueLight=3", "SET 0 0xE4 4");
-        Row("cmbOverDrive=4", "SET 0 0xE9 5, Sig_OverDriveChanged 4");
-        Row("cmbClEffects=4", "SET 0 0xEE 11, SET 0 0xEF 5");
+        Row("btnEnableGameCross", "WE8=1", "-btnCross1 -btnGaRed -hsliderVerticalPos lblAccuracyIcon.cross_type=none");
+        Row("btnEnableGameCross; btnCross3", "WE8=4", "lblAccuracyIcon.cross_type=cross3");
+        Row("btnGaPurple", "WF0/08=4");
+        Row("hsliderBrightness=23", "W10=23, Sig_BrightnessChanged 23", "lblBrightnessValue=23");
+        Row("hslideBlackHomogenizer=23", "WF0/11=23, Sig_BlackLevelChanged 23", "lblBlackHmgValue=23");
+        Row("hsliderUMBlue=23", "W1A=23", "lblUMBlueValue=23");
+        Row("hsliderClBrightness=23", "WEE/0D=23", "lblCLBrightnessValue=23");
+        Row("cmbColorTemperature=3", "RESET, W14=11, R16=50, R18=50, R1A=23", "+hsliderUMRed lblUMGreenValue=50");
+        Row("cmbLowBlueLight=3", "WE4=4");
+        Row("cmbOverDrive=4", "WE9=5, Sig_OverDriveChanged 4");
+        Row("cmbClEffects=4", "WEE/0B=5");
         Row("Sig_BrightnessChanged=7", "Sig_BrightnessChanged 7", "hsliderBrightness=7 lblBrightnessValue=7");
-        Row("Sig_MPRTChanged=1", "Sig_MPRTChanged 1", "cmbMPRT=1");
         Row("Sig_OverDriveChanged=1", "Sig_OverDriveChanged 1", "cmbOverDrive=1");
         Row("Sig_OfficeModeChanged=4; Sig_OfficeModeChanged=8", "Sig_OfficeModeChanged 8", "btnPicture=1 -widgetGameMode");
         Row("Sig_OfficeModeChanged=1", "Sig_OfficeModeChanged 1", "btnOMStandard=1 +widgetGameMode");
         Row("Sig_GameModeChanged=6; Sig_GameModeChanged=9", "Sig_GameModeChanged 9", "btnGMRacing=1 -widgetOfficeMode");
         // The standard game preset waits a second, then restores the brightness it stands for.
         Row("Sig_GameModeChanged=3; btnGMStandard",
-            "RESET, SET 0 0xE7 1, Sig_BrightnessChanged 80, Sig_GameModeChanged 1, Sig_ModeTypeChanged Standard",
+            "RESET, WE7=1, Sig_BrightnessChanged 80, Sig_GameModeChanged 1, Sig_ModeTypeChanged Standard",
             "hsliderBrightness=80 lblBrightnessValue=80 btnGMStandard=1 +widgetOfficeMode", 950);
-        Row("btnEbook",
-        "RESET, SET 0 0x22 2, SET 0 0x10 100, Sig_BrightnessChanged 100, Sig_OfficeModeChanged 2, Sig_ModeTypeChanged Ebook",
-        "btnEbook=1 -widgetGameMode");
+        Row("btnEbook", "RESET, W22=2, W10=100, Sig_BrightnessChanged 100, Sig_OfficeModeChanged 2, "
+            "Sig_ModeTypeChanged Ebook", "btnEbook=1 -widgetGameMode");
     }
     void actions() { PageRecorders::RunActionRow(m_pPage.get()); }
 };

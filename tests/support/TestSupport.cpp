@@ -2,19 +2,7 @@
 
 #include "ddc/DDCUtil.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QDeadlineTimer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLabel>
-#include <QPluginLoader>
-#include <QRegularExpression>
-#include <QSlider>
-#include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 namespace TestSupport
 {
@@ -51,21 +39,12 @@ QStringList Writes()
     return Transcript().filter(QRegularExpression(QStringLiteral("^SET ")));
 }
 
-QByteArray MonitorJson(const QVariantMap& mapValues, const QStringList& listFailing, int nMonitors)
-{
-    QJsonArray monitors;
-    for (int i = 0; i < nMonitors; ++i)
-        monitors.append(QJsonObject{{"values", QJsonObject::fromVariantMap(mapValues)},
-                                    {"failing", QJsonArray::fromStringList(listFailing)}});
-    return QJsonDocument(QJsonObject{{"monitors", monitors}}).toJson(QJsonDocument::Compact);
-}
-
 qint64 MsBetween(const QString& strFirst, const QString& strSecond)
 {
     const QStringList listLines = Transcript();
-    const QList<qint64> listTimes = Sim()->TranscriptTimes();
     const int nFirst = listLines.indexOf(strFirst);
     const int nSecond = nFirst < 0 ? -1 : listLines.indexOf(strSecond, nFirst + 1);
+    const QList<qint64> listTimes = Sim()->TranscriptTimes();
     return nSecond < 0 ? -1 : (listTimes.value(nSecond) - listTimes.value(nFirst)) / 1000;
 }
 
@@ -92,28 +71,5 @@ QString Mismatches(const QObject* pParent, const QString& strExpect)
             listWrong << QStringLiteral("%1=%2 (expected %3)").arg(strName, strActual, strWanted);
     }
     return listWrong.join(QLatin1String("; "));
-}
-
-bool WaitForTranscriptLine(const QString& strLine, int nTimeoutMs)
-{
-    return QTest::qWaitFor([&strLine] { return Transcript().contains(strLine); }, nTimeoutMs);
-}
-
-void AnswerNextModal(QMessageBox::StandardButton button, int nTimeoutMs)
-{
-    auto* pTimer = new QTimer(qApp);
-    const QDeadlineTimer deadline(nTimeoutMs);
-    QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, deadline, button] {
-        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!pBox && !deadline.hasExpired())
-            return;
-        if (QAbstractButton* pButton = pBox ? pBox->button(button) : nullptr)
-            pButton->click();
-        else if (pBox)
-            pBox->done(button);
-        pTimer->stop();
-        pTimer->deleteLater();
-    });
-    pTimer->start(20);
 }
 }
