@@ -18,7 +18,7 @@ declare -A excluded=(
 )
 # Not even built for Windows (tests/CMakeLists.txt): tst_ddcci_* (the Linux-only i2c-dev
 # plug-in), tst_manual (checks what the host builds: the PDF, cmake --install) and
-# tst_singleinstance (the Unix socket's folder and permissions; tst_winstartquit checks the
+# tst_singleinstance (the Unix socket's folder and permissions; tst_startup checks the
 # named pipe).
 
 # Copies of the client in temporary folders find Qt and the mingw runtime as an installed Qt
@@ -33,7 +33,7 @@ rm -rf "$results"
 mkdir -p "$results"
 # Suites that start the real client run alone: a Windows named pipe is one per machine, so
 # two clients of parallel suites would find each other.
-declare -A alone=([tst_winstartquit]=1 [tst_startup]=1)
+declare -A alone=([tst_startup]=1)
 suites=()
 serial=()
 for exe in "$dir"/tests/tst_*/tst_*.exe; do
