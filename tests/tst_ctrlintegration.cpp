@@ -3,16 +3,13 @@
 // through the owning page's slot (once), the other pages follow without writing, and every
 // control ends as the rules leave it, all others as they were.
 
-#include "app/StartUp.h"
 #include "tests/support/PageRecorders.h"
 #include "tests/support/TestSupport.h"
 #include "ui/frame/CtrlWidgetMana.h"
 #include "ui/frame/MainWindow.h"
-#include "ui/pages/AboutThisMachineWidget.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSignalSpy>
@@ -76,9 +73,9 @@ const QMap<QString, QString> kNames = {
     // Traffic: hue and saturation to the centre in the manager's order; the office preset's
     // contrast and dark enhancement; owl, HDR and MPRT back to off; the game presets' tail.
     {"@hs50", "0x9B=50 0x9D=50 0x9F=50 0x9C=50 0xA0=50 0x9E=50 0x59=50 0x5B=50 0x5D=50 0x5A=50 0x5E=50 0x5C=50"},
-    {"@scnW", "0x12=50 0xF0/0x11=50"},
-    {"@ohm", "0xD9=0 0xEE/0x01=0 0xEE/0x02=0"},
-    {"@gameW", "0xF0/0x11=50 0x24=3 @hs50"},
+    {"@scnW", "0x12=50 0xF0/17=50"},
+    {"@ohm", "0xD9=0 0xEE/1=0 0xEE/2=0"},
+    {"@gameW", "0xF0/17=50 0x24=3 @hs50"},
 };
 
 QStringList Keys(const QString& strName)
@@ -100,28 +97,15 @@ QStringList Items(const QString& strText)
 }
 
 // The transcript in short: "RESET", a write "0x10=85", a read "?0x10"; a selector and the data
-// transfer after it as one feature: "0xEE/0x02=1", "?0xF0/0x11".
+// transfer after it as one feature, the selector in decimal as logged: "0xEE/2=1", "?0xF0/17".
 QStringList Traffic()
 {
-    const QStringList listLines = TestSupport::Transcript();
-    QStringList list;
-    for (int i = 0; i < listLines.size(); ++i) {
-        QStringList parts = listLines.at(i).split(' ');
-        if (parts.at(0) == QLatin1String("RESET")) {
-            list << parts.at(0);
-            continue;
-        }
-        QString strFeature = parts.value(2);
-        const QString strData = strFeature == QLatin1String("0xEE") ? "0xEF"
-                                : strFeature == QLatin1String("0xF0") ? "0xF2" : "";
-        if (!strData.isEmpty() && parts.at(0) == QLatin1String("SET")
-            && listLines.value(i + 1).split(' ').value(2) == strData) {
-            strFeature += "/0x" + QString::number(parts.value(3).toInt(), 16).toUpper().rightJustified(2, '0');
-            parts = listLines.at(++i).split(' ');
-        }
-        list << (parts.at(0) == QLatin1String("SET") ? strFeature + '=' + parts.value(3) : '?' + strFeature);
-    }
-    return list;
+    QString strText = TestSupport::Transcript().join('\n');
+    const QPair<const char*, const char*> subs[] = {{R"(^SET 0 (0xEE|0xF0) (\d+)\n(\w+) 0 (0xEF|0xF2))", R"(\3 0 \1/\2)"},
+                                                    {R"(^SET 0 (\S+) (\d+)$)", R"(\1=\2)"}, {R"(^GET 0 (\S+) .*$)", R"(?\1)"}};
+    for (const auto& sub : subs)
+        strText.replace(QRegularExpression(sub.first, QRegularExpression::MultilineOption), sub.second);
+    return strText.split('\n', Qt::SkipEmptyParts);
 }
 
 QStringList WritesOf(const QStringList& listTraffic)
@@ -177,7 +161,7 @@ const Rule kRules[] = {
     // manager) and the standard page's buttons.
     {"gfx: scenario Movie", "scenario=1", FROM_BOTH, 0, "@scn bright=65 owl=0 +owl", "RESET 0x22=3 0x10=65 @scnW @ohm"},
     {"gfx: scenario Picture keeps owl", "scenario=2", FROM_BOTH, 0, "@scn bright=30 -owl",
-     "RESET 0x22=4 0x10=30 @scnW 0xEE/0x01=0 0xEE/0x02=0"},
+     "RESET 0x22=4 0x10=30 @scnW 0xEE/1=0 0xEE/2=0"},
     {"gfx: scenario Ebook", "scenario=3", FROM_ENABLED, 0, "@scn bright=100 owl=0 +owl",
      "RESET 0x22=2 0x10=100 @scnW @ohm"},
     {"gfx: scenario Standard", "scenario=0", FROM_DISABLED, 0, "+enableAll -um", "RESET 0x22=1"},
@@ -206,21 +190,21 @@ const Rule kRules[] = {
     {"low blue light medium", "gfxLBL=2", FROM_DISABLED, 0, "@lblOn bright=75", "0xE4=3 0x10=75 0x12=50"},
     {"low blue light high", "gfxLBL=3", FROM_ENABLED, 0, "@lblOn bright=65", "0xE4=4 0x10=65 0x12=50"},
     {"low blue light max", "gfxLBL=4", FROM_BOTH, 0, "@lblOn bright=60", "0xE4=5 0x10=60 0x12=50"},
-    {"dynamic backlight off enables gamma", "dynBacklight=0", FROM_BOTH, 0, "+gamma", "0xF0/0x0C=0"},
-    {"dynamic backlight low", "dynBacklight=1", FROM_BOTH, 0, "-lbl -gamma", "0xF0/0x0C=1"},
+    {"dynamic backlight off enables gamma", "dynBacklight=0", FROM_BOTH, 0, "+gamma", "0xF0/12=0"},
+    {"dynamic backlight low", "dynBacklight=1", FROM_BOTH, 0, "-lbl -gamma", "0xF0/12=1"},
     {"gamma locks low blue light", "gamma=1", FROM_ENABLED, 0, "-lbl -dynBacklight gameGamma=1", "0x72=2"},
     {"owl off", "owl=0", FROM_BOTH, 0, "", "0xD9=0"},
     {"owl whole", "owl=1", FROM_BOTH, 0, "@owlOn", "0xD9=2"},
     {"owl middle", "owl=2", FROM_ENABLED, 0, "@owlOn", "0xD9=1"},
-    {"HDR off", "hdr=0", FROM_BOTH, 0, "", "0xEE/0x01=0"},
-    {"HDR standard", "hdr=1", FROM_BOTH, 0, "@hdrOn", "0xEE/0x01=6 0x10=100 @hs50"},
-    {"HDR game", "hdr=2", FROM_ENABLED, 0, "@hdrOn", "0xEE/0x01=5 0x10=100 @hs50"},
-    {"dynamic contrast off", "dynContrast=0", FROM_BOTH, 0, "", "0xEE/0x03=0"},
+    {"HDR off", "hdr=0", FROM_BOTH, 0, "", "0xEE/1=0"},
+    {"HDR standard", "hdr=1", FROM_BOTH, 0, "@hdrOn", "0xEE/1=6 0x10=100 @hs50"},
+    {"HDR game", "hdr=2", FROM_ENABLED, 0, "@hdrOn", "0xEE/1=5 0x10=100 @hs50"},
+    {"dynamic contrast off", "dynContrast=0", FROM_BOTH, 0, "", "0xEE/3=0"},
     {"dynamic contrast on", "dynContrast=1", FROM_BOTH, 3,
-     "+scenario -bright -contrast +dark +black +sharp +colorTemp -um +hueSat +rgbToLamp", "0xEE/0x03=1"},
-    {"game: MPRT off", "gameMPRT=0", FROM_BOTH, 0, "stdMPRT=0", "0xEE/0x02=0"},
-    {"game: MPRT weak", "gameMPRT=1", FROM_BOTH, 0, "@mprtOn stdMPRT=1", "0xEE/0x02=1 0x10=100"},
-    {"std: MPRT weak", "stdMPRT=1", FROM_BOTH, 0, "@mprtOn gameMPRT=1", "0xEE/0x02=1 0x10=100"},
+     "+scenario -bright -contrast +dark +black +sharp +colorTemp -um +hueSat +rgbToLamp", "0xEE/3=1"},
+    {"game: MPRT off", "gameMPRT=0", FROM_BOTH, 0, "stdMPRT=0", "0xEE/2=0"},
+    {"game: MPRT weak", "gameMPRT=1", FROM_BOTH, 0, "@mprtOn stdMPRT=1", "0xEE/2=1 0x10=100"},
+    {"std: MPRT weak", "stdMPRT=1", FROM_BOTH, 0, "@mprtOn gameMPRT=1", "0xEE/2=1 0x10=100"},
     // The switch pauses 2 s and resets the plug-in a second later.
     {"adaptive sync on", "adaptiveSync=1", FROM_ENABLED, 0, "-proportional", "0xEB=1 RESET"},
     {"adaptive sync off", "adaptiveSync=0", FROM_ENABLED, 0, "", "0xEB=0 RESET"},
@@ -460,34 +444,6 @@ private slots:
             pMana->SetCurrGameMode(n);
         }
         pMana->SetCurrGameMode(-1);
-    }
-
-    void rightsTextClearOfPicture()
-    {
-        LoadStyleSheets(*qApp);
-        // The about page as the window shows it at 1248x702 and at its smallest, and narrower
-        // than any window allows.
-        for (const QSize& size : {QSize(947, 545), QSize(863, 445), QSize(640, 445)}) {
-            CAboutThisMachineWidget page;
-            page.resize(size);
-            page.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&page));
-            auto* pInfo = TestSupport::Child<QWidget>(page, "widgetMachineInfo");
-            auto* pRights = TestSupport::Child<QLabel>(page, "lblCopyRight");
-            // The picture is the panel's background, at the bottom right inside its 1 px border.
-            const QSize sizePicture = QPixmap(":/Image/Resource/SubView/about_monitor.png").size();
-            QVERIFY(!sizePicture.isEmpty());
-            const QPoint ptCorner = pInfo->rect().adjusted(1, 1, -1, -1).bottomRight();
-            const QRect rcPicture(ptCorner - QPoint(sizePicture.width() - 1, sizePicture.height() - 1), sizePicture);
-            for (QLabel* pLabel : pInfo->findChildren<QLabel*>()) {
-                const QRect rcText(pLabel->mapTo(pInfo, pLabel->contentsRect().topLeft()),
-                                   pLabel->contentsRect().size());
-                QVERIFY2(!pLabel->isVisible() || !rcText.intersects(rcPicture),
-                         qPrintable(pLabel->objectName() + QStringLiteral(" at width %1").arg(size.width())));
-            }
-            // Wrapped, the whole text still has room.
-            QVERIFY(pRights->height() >= pRights->heightForWidth(pRights->width()));
-        }
     }
 };
 
