@@ -69,11 +69,7 @@ struct CKeyCounter : TBase
 {
     using TBase::TBase;
     int m_nKeys = 0;
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        ++m_nKeys;
-        event->accept();
-    }
+    void keyPressEvent(QKeyEvent* event) override { ++m_nKeys; event->accept(); }
 };
 
 // A 400x300 frameless window with a 60 px title bar that holds a button at (300, 10).
@@ -347,7 +343,7 @@ private slots:
         }
     }
 
-    void frameHitTest()
+    void frame()
     {
         using W = CFramelessWidget;
         // x, y, edge resizing on, the answer: edges are 8 px wide, the title bar 60 px high with
@@ -372,20 +368,17 @@ private slots:
         }
         QCOMPARE(w.window.m_nKeys, 1);
         QCOMPARE(w.pTitleBar->m_nKeys, 1);
-    }
-
-    void frameWindowStateSetsFlags()
-    {
+        // A window state other than normal stops moving and edge resizing; back to normal it is
+        // movable again, but edge resizing stays off.
         for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowMinimized, Qt::WindowFullScreen}) {
-            Frame w;
-            w.window.show();
-            QVERIFY(w.window.IsResizeEnable());
-            QSignalSpy spy(&w.window, &CFramelessWidget::windowStateChange);
-            w.window.setWindowState(state);
-            QVERIFY(!w.window.IsMoveEnable() && !w.window.IsResizeEnable());
-            // Back to normal: movable again, but edge resizing stays off.
-            w.window.setWindowState(Qt::WindowNoState);
-            QVERIFY(w.window.IsMoveEnable() && !w.window.IsResizeEnable());
+            Frame f;
+            f.window.show();
+            QVERIFY(f.window.IsResizeEnable());
+            QSignalSpy spy(&f.window, &CFramelessWidget::windowStateChange);
+            f.window.setWindowState(state);
+            QVERIFY(!f.window.IsMoveEnable() && !f.window.IsResizeEnable());
+            f.window.setWindowState(Qt::WindowNoState);
+            QVERIFY(f.window.IsMoveEnable() && !f.window.IsResizeEnable());
             QCOMPARE(static_cast<QList<QVariantList>>(spy), (QList<QVariantList>{{true}, {false}}));
         }
     }
@@ -463,12 +456,21 @@ private slots:
         }
     }
 
-    // The about page: version and current monitor name behind the wait dialog, and the parameter
-    // row that never shows. The name is shown as text (markup "<b>X" would be one bold letter,
-    // narrower than its four characters); a refresh shows the monitor current by then. The
-    // page pattern suite checks the refresh's reset and reads.
-    void aboutPageAndDialog()
+    // Last: the style sheets stay loaded. The about dialog shows the version. The about page
+    // shows it and the current monitor's name behind the wait dialog, never the parameter row.
+    // The name is shown as text (markup "<b>X" would be one bold letter, narrower than its four
+    // characters); a refresh shows the monitor current by then (the page pattern suite checks
+    // its reset and reads).
+    void aboutDialogAndPage()
     {
+        CAboutDlg dlg;
+        QCOMPARE(Child<QLabel>(dlg, "lbVersion")->text(), APP_VERSION);
+        QVERIFY(!(dlg.windowFlags() & Qt::WindowContextHelpButtonHint));
+        QCOMPARE(dlg.geometry(), Centred(0.2));
+        LoadStyleSheets(*qApp);
+        // The picture is the panel's background, at the bottom right inside its 1 px border.
+        const QSize sizePicture = QPixmap(":/Image/Resource/SubView/about_monitor.png").size();
+        QVERIFY(!sizePicture.isEmpty());
         const QPair<QByteArray, int> rows[] = {
             {R"({"monitors":[{},{}]})", 1},
             {"{\"monitors\":[{\"edid\":\"" + NamedEdid("<b>X\n").toHex() + "\"}]}", -1}};
@@ -487,41 +489,24 @@ private slots:
             QCOMPARE(pType->text(), row.second >= 0 ? QStringLiteral("ZVO SIM2") : QStringLiteral("<b>X"));
             QVERIFY(pType->sizeHint().width() >= pType->fontMetrics().horizontalAdvance(pType->text()));
             QCOMPARE(Child<QLabel>(page, "lblSystemVersion")->text(), APP_VERSION);
-            QVERIFY(Child<QLabel>(page, "lblCopyRight")->isVisible());
             for (const char* szName : {"btnExportParams", "btnImportParams", "lblConfigParams", "line"})
                 QVERIFY2(!Child<QWidget>(page, szName)->isVisible(), szName);
-        }
-        CAboutDlg dlg;
-        QCOMPARE(Child<QLabel>(dlg, "lbVersion")->text(), APP_VERSION);
-        QVERIFY(!(dlg.windowFlags() & Qt::WindowContextHelpButtonHint));
-        QCOMPARE(dlg.geometry(), Centred(0.2));
-    }
-
-    // Last: the style sheets stay loaded. The about page as the window shows it at 1248x702 and
-    // at its smallest, and narrower than any window allows: the texts clear of the picture.
-    void aboutPageTextClearOfPicture()
-    {
-        LoadStyleSheets(*qApp);
-        // The picture is the panel's background, at the bottom right inside its 1 px border.
-        const QSize sizePicture = QPixmap(":/Image/Resource/SubView/about_monitor.png").size();
-        QVERIFY(!sizePicture.isEmpty());
-        for (const QSize& size : {QSize(947, 545), QSize(863, 445), QSize(640, 445)}) {
-            CAboutThisMachineWidget page;
-            page.resize(size);
-            page.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            // As the window shows it at 1248x702 and at its smallest, and narrower than any window
+            // allows: the texts clear of the picture, the wrapped rights text with room for all of it.
             auto* pInfo = Child<QWidget>(page, "widgetMachineInfo");
-            const QPoint ptCorner = pInfo->rect().adjusted(1, 1, -1, -1).bottomRight();
-            const QRect rcPicture(ptCorner - QPoint(sizePicture.width() - 1, sizePicture.height() - 1), sizePicture);
-            for (QLabel* pLabel : pInfo->findChildren<QLabel*>()) {
-                const QRect rcText(pLabel->mapTo(pInfo, pLabel->contentsRect().topLeft()),
-                                   pLabel->contentsRect().size());
-                QVERIFY2(!pLabel->isVisible() || !rcText.intersects(rcPicture),
-                         qPrintable(pLabel->objectName() + QStringLiteral(" at width %1").arg(size.width())));
-            }
-            // Wrapped, the whole text still has room.
             auto* pRights = Child<QLabel>(page, "lblCopyRight");
-            QVERIFY(pRights->height() >= pRights->heightForWidth(pRights->width()));
+            for (const QSize& size : {QSize(947, 545), QSize(863, 445), QSize(640, 445)}) {
+                page.resize(size);
+                QRect rcPicture(QPoint(), sizePicture);
+                rcPicture.moveBottomRight(pInfo->rect().adjusted(1, 1, -1, -1).bottomRight());
+                for (QLabel* pLabel : pInfo->findChildren<QLabel*>()) {
+                    const QRect rcText(pLabel->mapTo(pInfo, pLabel->contentsRect().topLeft()),
+                                       pLabel->contentsRect().size());
+                    QVERIFY2(!pLabel->isVisible() || !rcText.intersects(rcPicture),
+                             qPrintable(pLabel->objectName() + QStringLiteral(" at width %1").arg(size.width())));
+                }
+                QVERIFY(pRights->isVisible() && pRights->height() >= pRights->heightForWidth(pRights->width()));
+            }
         }
     }
 };
