@@ -209,7 +209,7 @@ class TestCtrlIntegration : public QObject
     struct Ctrl
     {
         QWidget* pWidget;
-        int nStart; // a box's index at the start
+        int nStart;
         bool bManaged;
     };
     std::unique_ptr<MainWindow> m_pWindow;
@@ -221,23 +221,17 @@ class TestCtrlIntegration : public QObject
         return TestSupport::Child<QStackedWidget>(m_pWindow.get(), "stackedWidget")->widget(nPage);
     }
     template <class T>
-    T* W(const QString& strKey) const
-    {
-        return qobject_cast<T*>(m_mapCtrls.value(strKey).pWidget);
-    }
+    T* W(const QString& strKey) const { return qobject_cast<T*>(m_mapCtrls.value(strKey).pWidget); }
 
     State Snapshot() const
     {
         State state;
         for (auto it = m_mapCtrls.cbegin(); it != m_mapCtrls.cend(); ++it) {
-            int nValue = 0;
-            if (auto* pSlider = qobject_cast<QSlider*>(it->pWidget))
-                nValue = pSlider->value();
-            else if (auto* pBox = qobject_cast<QComboBox*>(it->pWidget))
-                nValue = pBox->currentIndex();
-            else if (auto* pButton = qobject_cast<QAbstractButton*>(it->pWidget))
-                nValue = pButton->isChecked() ? 1 : 0;
-            state.insert(it.key(), (it->pWidget->isEnabled() ? '+' : '-') + QString::number(nValue));
+            const char* szValue = qobject_cast<QSlider*>(it->pWidget)     ? "value"
+                                  : qobject_cast<QComboBox*>(it->pWidget) ? "currentIndex"
+                                                                          : "checked"; // none for a panel
+            state.insert(it.key(), (it->pWidget->isEnabled() ? '+' : '-')
+                                       + QString::number(it->pWidget->property(szValue).toInt()));
         }
         return state;
     }
@@ -257,9 +251,9 @@ class TestCtrlIntegration : public QObject
         TestSupport::Sim()->ClearTranscript();
     }
 
-    // The action of a rule, ready to run; pImplied gets the box's new index. A slider is set. A box's choice is
-    // made with setCurrentIndex, which emits what a user's choice emits: the only way to change
-    // the boxes this product keeps disabled or hidden. A button's panel is enabled first.
+    // The action of a rule, ready to run: a slider is set; pImplied gets a box's new index. A
+    // box's choice is made with setCurrentIndex, which emits what a user's choice emits: the only
+    // way to change the boxes this product keeps disabled or hidden. A button's panel is enabled first.
     std::function<void()> Prepare(const QString& strAction, QStringList* pImplied = nullptr)
     {
         if (!strAction.contains('.')) {
@@ -374,32 +368,29 @@ private slots:
         }
     }
 
-    // Run last: these re-register the manager's controls away from the window's pages.
-    void reRegistrationDropsReplacedControls()
+    // Run last: the manager's controls re-registered away from the window's pages, then all of
+    // them destroyed while still registered (the pages go before the manager), and game modes
+    // outside the presets.
+    void registrationChanges()
     {
-        QComboBox gamut;
-        gamut.addItems({"sRGB", "Adobe RGB", "DCI-P3", "Normal"});
-        gamut.setCurrentIndex(3);
-        QSlider brightness;
         CtrlWidgetMana* pMana = CtrlWidgetMana::GetInstance();
-        CtrlWidgetMana::GraphicsCtrls gfx;
-        gfx.pGamutMode = &gamut;
-        CtrlWidgetMana::StandardModeCtrls std;
-        std.pBrightness = &brightness;
-        pMana->RegisterProfessionalGraphics(gfx);
-        pMana->RegisterStandardMode(std);
-        pMana->InitConnect();
-        W<QComboBox>("gfxGamut")->setCurrentIndex(0);
-        QCOMPARE(brightness.value(), 0);
-        gamut.setCurrentIndex(0);
-        QCOMPARE(brightness.value(), 60);
-    }
-
-    void missingControlsAreSkipped()
-    {
-        // Controls destroyed while still registered (the pages go before the manager); game
-        // modes outside the presets included.
-        CtrlWidgetMana* pMana = CtrlWidgetMana::GetInstance();
+        {
+            QComboBox gamut;
+            gamut.addItems({"sRGB", "Adobe RGB", "DCI-P3", "Normal"});
+            gamut.setCurrentIndex(3);
+            QSlider brightness;
+            CtrlWidgetMana::GraphicsCtrls gfx;
+            gfx.pGamutMode = &gamut;
+            CtrlWidgetMana::StandardModeCtrls std;
+            std.pBrightness = &brightness;
+            pMana->RegisterProfessionalGraphics(gfx);
+            pMana->RegisterStandardMode(std);
+            pMana->InitConnect();
+            W<QComboBox>("gfxGamut")->setCurrentIndex(0);
+            QCOMPARE(brightness.value(), 0);
+            gamut.setCurrentIndex(0);
+            QCOMPARE(brightness.value(), 60);
+        }
         m_pWindow.reset();
         for (int n = -1; n <= 7; ++n) {
             for (auto pSlot : {&CtrlWidgetMana::slt_scenarioChanged, &CtrlWidgetMana::slt_gamutModeChanged,
