@@ -383,43 +383,36 @@ private slots:
         }
     }
 
-    // The free area of the title bar drags, not its button, nor when maximised.
-    void frameTitleBarDrag_data()
-    {
-        QTest::addColumn<QPoint>("press");
-        QTest::addColumn<bool>("moveEnable");
-        QTest::newRow("free area") << QPoint(150, 30) << true;
-        QTest::newRow("button") << QPoint(310, 30) << true;
-        QTest::newRow("maximised") << QPoint(150, 30) << false;
-    }
+    // The free area of the title bar drags, not its button, nor when maximised; a double click
+    // on the caption leaves the window as it is.
     void frameTitleBarDrag()
     {
-        QFETCH(QPoint, press);
-        QFETCH(bool, moveEnable);
-        const QPoint moved = press.x() < 300 && moveEnable ? QPoint(40, 25) : QPoint();
-        Frame w;
-        w.window.move(100, 100);
-        w.window.show();
-        w.window.setMoveEnable(moveEnable);
-        const QPoint ptStart = w.window.pos();
-        const QPoint ptGlobal = w.pTitleBar->mapToGlobal(press);
+        for (const auto& row : {qMakePair(QPoint(150, 30), true), qMakePair(QPoint(310, 30), true),
+                                qMakePair(QPoint(150, 30), false)}) {
+            const QPoint moved = row.first.x() < 300 && row.second ? QPoint(40, 25) : QPoint();
+            Frame w;
+            w.window.move(100, 100);
+            w.window.show();
+            w.window.setMoveEnable(row.second);
+            const QPoint ptStart = w.window.pos();
+            const QPoint ptGlobal = w.pTitleBar->mapToGlobal(row.first);
 #ifdef Q_OS_WIN
-        // Windows drags the window itself where the native hit test answers "caption".
-        long nResult = 0;
-        const bool bHandled = SendNative(w.window, WM_NCHITTEST, MAKELPARAM(ptGlobal.x(), ptGlobal.y()), &nResult);
-        QCOMPARE(bHandled && nResult == HTCAPTION, !moved.isNull());
-        Q_UNUSED(ptStart)
+            // Windows drags the window itself where the native hit test answers "caption".
+            long nResult = 0;
+            const bool bHandled = SendNative(w.window, WM_NCHITTEST, MAKELPARAM(ptGlobal.x(), ptGlobal.y()), &nResult);
+            QCOMPARE(bHandled && nResult == HTCAPTION, !moved.isNull());
+            Q_UNUSED(ptStart)
 #else
-        SendMouse(w.pTitleBar, QEvent::MouseButtonPress, ptGlobal);
-        SendMouse(w.pTitleBar, QEvent::MouseMove, ptGlobal + QPoint(20, 10));
-        SendMouse(w.pTitleBar, QEvent::MouseMove, ptGlobal + QPoint(40, 25));
-        SendMouse(w.pTitleBar, QEvent::MouseButtonRelease, ptGlobal + QPoint(40, 25));
-        QCOMPARE(w.window.pos() - ptStart, moved);
+            SendMouse(w.pTitleBar, QEvent::MouseButtonPress, ptGlobal);
+            SendMouse(w.pTitleBar, QEvent::MouseMove, ptGlobal + QPoint(20, 10));
+            SendMouse(w.pTitleBar, QEvent::MouseMove, ptGlobal + QPoint(40, 25));
+            SendMouse(w.pTitleBar, QEvent::MouseButtonRelease, ptGlobal + QPoint(40, 25));
+            QCOMPARE(w.window.pos() - ptStart, moved);
 #endif
-        // A double click on the caption leaves the window as it is.
-        SendMouse(w.pTitleBar, QEvent::MouseButtonDblClick, w.pTitleBar->mapToGlobal(QPoint(150, 30)));
-        QCOMPARE(w.window.windowState() & ~Qt::WindowActive, Qt::WindowStates(Qt::WindowNoState));
-        QCOMPARE(w.window.IsMoveEnable(), moveEnable);
+            SendMouse(w.pTitleBar, QEvent::MouseButtonDblClick, w.pTitleBar->mapToGlobal(QPoint(150, 30)));
+            QCOMPARE(w.window.windowState() & ~Qt::WindowActive, Qt::WindowStates(Qt::WindowNoState));
+            QCOMPARE(w.window.IsMoveEnable(), row.second);
+        }
     }
 
     // The wait dialog stays at least a second, no longer than the work beyond that, counts the
