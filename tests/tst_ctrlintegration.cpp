@@ -55,41 +55,30 @@ const QMap<QString, QString> kNames = {
              "mprt=0 -mprt -gameGroup -gameBar"},
     {"@game", "-scenario scenario=-1 -contrast dark=50 black=50 -dark -black proportional=1 -colorTemp hueSat=50 "
               "-hueSat -lbl -rgbRange -colorType -owl -hdr -gamut -officeMode +gameBar"},
-    {"@G", "@game +bright contrast=50 -proportional -mprt"},
-    {"@shooter", "@game -bright bright=80 +proportional"},
+    {"@G", "@game +bright contrast=50 -proportional -mprt"}, {"@shooter", "@game -bright bright=80 +proportional"},
     {"@gamutOn", "+bright -stdContrast -gameContrast -scenario -dark -black -colorTemp -hueSat -lbl -rgbRange "
                  "-colorType owl=0 hdr=0 +owl +hdr mprt=0 -mprt -officeMode"},
     {"@lblOn", "+bright contrast=50 +contrast +colorTemp -owl"},
     {"@owlOn", "-dark -black -proportional -colorTemp -hdr -gamut"},
+    {"@mprtOn", "bright=100 -bright -dark -black -hdr +mprt"},
     {"@hdrOn", "bright=100 +bright -contrast -dark -black -colorTemp hueSat=50 -hueSat -rgbRange -colorType -owl "
                "+hdr -mprt"},
-    {"@mprtOn", "bright=100 -bright -dark -black -hdr +mprt"},
     {"@dcOn", "+scenario -bright -contrast +dark +black +sharp +colorTemp -um +hueSat +rgbToLamp"},
     {"@dcFill", "+enableAll -bright -contrast -um dynContrast=1"}, {"@gamut80", "@gamutOn bright=80 contrast=50"},
     {"@movie", "@scn bright=65 owl=0 +owl"}, {"@movie1", "@movie scenario=1"},
     // Traffic: hue and saturation to the centre in the manager's order; the office preset's
     // contrast and dark enhancement; owl, HDR and MPRT back to off; the game presets' tail.
     {"@hs50", "0x9B=50 0x9D=50 0x9F=50 0x9C=50 0xA0=50 0x9E=50 0x59=50 0x5B=50 0x5D=50 0x5A=50 0x5E=50 0x5C=50"},
-    {"@scnW", "0x12=50 0xF0/17=50"},
-    {"@ohm", "0xD9=0 @hm"}, {"@hm", "0xEE/1=0 0xEE/2=0"},
+    {"@scnW", "0x12=50 0xF0/17=50"}, {"@ohm", "0xD9=0 @hm"}, {"@hm", "0xEE/1=0 0xEE/2=0"},
     {"@gameW", "0xF0/17=50 0x24=3 @hs50"},
 };
 
-QStringList Keys(const QString& strName)
-{
-    if (!kNames.contains(strName))
-        return {strName};
-    QStringList list;
-    for (const QString& strPart : kNames.value(strName).split(' '))
-        list += Keys(strPart);
-    return list;
-}
-
-QStringList Items(const QString& strText)
+// A text's items with the '@' snippets spelled out, or a group's controls.
+QStringList Expand(const QString& strText)
 {
     QStringList list;
     for (const QString& strItem : strText.split(' ', Qt::SkipEmptyParts))
-        list += strItem.startsWith('@') ? Items(kNames.value(strItem)) : QStringList{strItem};
+        list += kNames.contains(strItem) ? Expand(kNames.value(strItem)) : QStringList{strItem};
     return list;
 }
 
@@ -115,7 +104,7 @@ QSet<QString> Apply(State& state, const QStringList& listItems)
     QSet<QString> setValued;
     for (const QString& strItem : listItems) {
         const bool bFlag = strItem.startsWith('+') || strItem.startsWith('-');
-        for (const QString& strKey : Keys(bFlag ? strItem.mid(1) : strItem.section('=', 0, 0))) {
+        for (const QString& strKey : Expand(bFlag ? strItem.mid(1) : strItem.section('=', 0, 0))) {
             if (!state.contains(strKey))
                 qFatal("no control %s", qPrintable(strKey));
             if (bFlag) {
@@ -317,7 +306,7 @@ private slots:
         QVERIFY(!m_listStartTraffic.isEmpty());
         QCOMPARE(m_listStartTraffic.filter("="), QStringList());
         const State state = Snapshot();
-        for (const QString& strKey : Keys("enableAll"))
+        for (const QString& strKey : Expand("enableAll"))
             QVERIFY2(state.value(strKey).startsWith('+'), qPrintable(strKey));
     }
 
@@ -343,21 +332,21 @@ private slots:
                 Prepare(strStep)();
             const std::function<void()> fnAct = Prepare(strLast, &listItems);
             State expected = Snapshot();
-            const QSet<QString> setValued = Apply(expected, listItems + Items(rule.szExpect));
+            const QSet<QString> setValued = Apply(expected, listItems + Expand(rule.szExpect));
             TestSupport::Sim()->ClearTranscript();
 
             fnAct();
             const State actual = Snapshot();
             if (bFill) {
                 QVERIFY(!QApplication::activeModalWidget());
-                QCOMPARE(Traffic().filter("="), Items(rule.szTraffic));
+                QCOMPARE(Traffic().filter("="), Expand(rule.szTraffic));
                 // The fill sets many values itself: only the listed ones count.
                 for (auto it = expected.begin(); it != expected.end(); ++it)
                     if (!setValued.contains(it.key()))
                         *it = it->left(1) + actual.value(it.key()).mid(1);
             } else {
                 // Some switches end with a delayed reset of the plug-in.
-                QTRY_COMPARE_WITH_TIMEOUT(Traffic(), Items(rule.szTraffic), 3000);
+                QTRY_COMPARE_WITH_TIMEOUT(Traffic(), Expand(rule.szTraffic), 3000);
             }
             QStringList listWrong;
             for (auto it = expected.cbegin(); it != expected.cend(); ++it)
