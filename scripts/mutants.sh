@@ -149,7 +149,7 @@ m game-pause   ui/pages/ProfessionalGameWidget.cpp 's/    QThread::msleep\(SLOW_
 m sys-osd      ui/pages/SystemSettingWidget.cpp 's/\{\{13, 0\}, \{2, 1\}/{{13, 0}, {3, 1}/' \
    "tst_settingpages" "OSD language row read as the wrong index"
 m wait-min     ui/frame/WaitDlg.cpp 's/MIN_SHOW_MS = 1000/MIN_SHOW_MS = 200/' \
-   "tst_dialogs tst_standardpage" "wait dialog closes before its second"
+   "tst_mainwindow tst_standardpage" "wait dialog closes before its second"
 
 # Application: logger, single instance, settings
 m log-format   app/Logger.cpp 's/"\[%1\] \[%2\] %3\(\): %4"/"[%1] [%2] %3: %4"/' \

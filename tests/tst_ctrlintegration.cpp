@@ -3,20 +3,11 @@
 // through the owning page's slot (once), the other pages follow without writing, and every
 // control ends as the rules leave it, all others as they were.
 
-#include "app/StartUp.h"
 #include "tests/support/PageRecorders.h"
-#include "tests/support/TestSupport.h"
 #include "ui/frame/CtrlWidgetMana.h"
 #include "ui/frame/MainWindow.h"
-#include "ui/pages/AboutThisMachineWidget.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QSignalSpy>
-#include <QSlider>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -64,69 +55,44 @@ const QMap<QString, QString> kNames = {
              "mprt=0 -mprt -gameGroup -gameBar"},
     {"@game", "-scenario scenario=-1 -contrast dark=50 black=50 -dark -black proportional=1 -colorTemp hueSat=50 "
               "-hueSat -lbl -rgbRange -colorType -owl -hdr -gamut -officeMode +gameBar"},
-    {"@G", "@game +bright contrast=50 -proportional -mprt"},
-    {"@shooter", "@game -bright bright=80 +proportional"},
+    {"@G", "@game +bright contrast=50 -proportional -mprt"}, {"@shooter", "@game -bright bright=80 +proportional"},
     {"@gamutOn", "+bright -stdContrast -gameContrast -scenario -dark -black -colorTemp -hueSat -lbl -rgbRange "
                  "-colorType owl=0 hdr=0 +owl +hdr mprt=0 -mprt -officeMode"},
     {"@lblOn", "+bright contrast=50 +contrast +colorTemp -owl"},
     {"@owlOn", "-dark -black -proportional -colorTemp -hdr -gamut"},
+    {"@mprtOn", "bright=100 -bright -dark -black -hdr +mprt"},
     {"@hdrOn", "bright=100 +bright -contrast -dark -black -colorTemp hueSat=50 -hueSat -rgbRange -colorType -owl "
                "+hdr -mprt"},
-    {"@mprtOn", "bright=100 -bright -dark -black -hdr +mprt"},
+    {"@dcOn", "+scenario -bright -contrast +dark +black +sharp +colorTemp -um +hueSat +rgbToLamp"},
+    {"@dcFill", "+enableAll -bright -contrast -um dynContrast=1"}, {"@gamut80", "@gamutOn bright=80 contrast=50"},
+    {"@movie", "@scn bright=65 owl=0 +owl"}, {"@movie1", "@movie scenario=1"},
     // Traffic: hue and saturation to the centre in the manager's order; the office preset's
     // contrast and dark enhancement; owl, HDR and MPRT back to off; the game presets' tail.
     {"@hs50", "0x9B=50 0x9D=50 0x9F=50 0x9C=50 0xA0=50 0x9E=50 0x59=50 0x5B=50 0x5D=50 0x5A=50 0x5E=50 0x5C=50"},
-    {"@scnW", "0x12=50 0xF0/0x11=50"},
-    {"@ohm", "0xD9=0 0xEE/0x01=0 0xEE/0x02=0"},
-    {"@gameW", "0xF0/0x11=50 0x24=3 @hs50"},
+    {"@scnW", "0x12=50 0xF0/17=50"}, {"@ohm", "0xD9=0 @hm"}, {"@hm", "0xEE/1=0 0xEE/2=0"},
+    {"@gameW", "0xF0/17=50 0x24=3 @hs50"},
 };
 
-QStringList Keys(const QString& strName)
-{
-    if (!kNames.contains(strName))
-        return {strName};
-    QStringList list;
-    for (const QString& strPart : kNames.value(strName).split(' '))
-        list += Keys(strPart);
-    return list;
-}
-
-QStringList Items(const QString& strText)
+// A text's items with the '@' snippets spelled out, or a group's controls.
+QStringList Expand(const QString& strText)
 {
     QStringList list;
     for (const QString& strItem : strText.split(' ', Qt::SkipEmptyParts))
-        list += strItem.startsWith('@') ? Items(kNames.value(strItem)) : QStringList{strItem};
+        list += kNames.contains(strItem) ? Expand(kNames.value(strItem)) : QStringList{strItem};
     return list;
 }
 
 // The transcript in short: "RESET", a write "0x10=85", a read "?0x10"; a selector and the data
-// transfer after it as one feature: "0xEE/0x02=1", "?0xF0/0x11".
+// transfer after it as one feature, the selector in decimal as logged: "0xEE/2=1", "?0xF0/17".
 QStringList Traffic()
 {
-    const QStringList listLines = TestSupport::Transcript();
-    QStringList list;
-    for (int i = 0; i < listLines.size(); ++i) {
-        QStringList parts = listLines.at(i).split(' ');
-        if (parts.at(0) == QLatin1String("RESET")) {
-            list << parts.at(0);
-            continue;
-        }
-        QString strFeature = parts.value(2);
-        const QString strData = strFeature == QLatin1String("0xEE") ? "0xEF"
-                                : strFeature == QLatin1String("0xF0") ? "0xF2" : "";
-        if (!strData.isEmpty() && parts.at(0) == QLatin1String("SET")
-            && listLines.value(i + 1).split(' ').value(2) == strData) {
-            strFeature += "/0x" + QString::number(parts.value(3).toInt(), 16).toUpper().rightJustified(2, '0');
-            parts = listLines.at(++i).split(' ');
-        }
-        list << (parts.at(0) == QLatin1String("SET") ? strFeature + '=' + parts.value(3) : '?' + strFeature);
-    }
-    return list;
-}
-
-QStringList WritesOf(const QStringList& listTraffic)
-{
-    return listTraffic.filter(QStringLiteral("="));
+    QString strText = TestSupport::Transcript().join('\n');
+    const QPair<const char*, const char*> subs[] = {
+        {R"(^SET 0 (0xEE|0xF0) (\d+)\n(\w+) 0 (0xEF|0xF2))", R"(\3 0 \1/\2)"},
+        {R"(^SET 0 (\S+) (\d+)$)", R"(\1=\2)"}, {R"(^GET 0 (\S+) .*$)", R"(?\1)"}};
+    for (const auto& sub : subs)
+        strText.replace(QRegularExpression(sub.first, QRegularExpression::MultilineOption), sub.second);
+    return strText.split('\n', Qt::SkipEmptyParts);
 }
 
 // Each control as "+10" or "-3": enabled or not, and its value (a button's checked state).
@@ -138,7 +104,7 @@ QSet<QString> Apply(State& state, const QStringList& listItems)
     QSet<QString> setValued;
     for (const QString& strItem : listItems) {
         const bool bFlag = strItem.startsWith('+') || strItem.startsWith('-');
-        for (const QString& strKey : Keys(bFlag ? strItem.mid(1) : strItem.section('=', 0, 0))) {
+        for (const QString& strKey : Expand(bFlag ? strItem.mid(1) : strItem.section('=', 0, 0))) {
             if (!state.contains(strKey))
                 qFatal("no control %s", qPrintable(strKey));
             if (bFlag) {
@@ -152,89 +118,76 @@ QSet<QString> Apply(State& state, const QStringList& listItems)
     return setValued;
 }
 
-enum Starts { FROM_ENABLED = 1, FROM_DISABLED = 2, FROM_BOTH = 3 };
+// Start states: controls enabled (ON), disabled (OFF) or each in turn (ALL).
+enum Starts { ON = 1, OFF = 2, ALL = 3 };
 
 // A rule: the action ("owl=1" chooses an index, "std.btnMovie" clicks a button, "page.button<0x22=3"
-// has the monitor report a value and clicks the page's refresh button), the start states, the
-// colour temperature index to start from, how the controls must end, and the exact traffic (for
-// a refresh: its writes; of the values then only the listed ones are checked).
+// has the monitor report a value and clicks the page's refresh button; steps before "; " run
+// first, unrecorded), the start states, the colour temperature index to start from, how the
+// controls must end, and the exact traffic (for a refresh: its writes; of the values then only
+// the listed ones are checked).
 struct Rule
 {
-    const char* szName;
-    const char* szAction;
-    int nStarts;
-    int nColorTemp;
-    const char* szExpect;
-    const char* szTraffic;
+    const char *szName, *szAction;
+    int nStarts, nColorTemp;
+    const char *szExpect, *szTraffic;
 };
 const Rule kRules[] = {
     // "Standard" game preset: the user-mode gains come back only with the USER colour
     // temperature (index 3); the game page's button announces no brightness.
-    {"std: game Standard, USER", "std.btnGMStandard", FROM_DISABLED, 3, "@all +um bright=80", "RESET 0xE7=1"},
-    {"std: game Standard, warm", "std.btnGMStandard", FROM_DISABLED, 1, "@all -um bright=80", "RESET 0xE7=1"},
-    {"game: Standard, normal", "game.btnStandard", FROM_BOTH, 0, "@all -um", "RESET 0xE7=1"},
+    {"std: game Standard, USER", "std.btnGMStandard", OFF, 3, "@all +um bright=80", "RESET 0xE7=1"},
+    {"std: game Standard, warm", "std.btnGMStandard", OFF, 1, "@all -um bright=80", "RESET 0xE7=1"},
+    {"game: Standard, normal", "game.btnStandard", ALL, 0, "@all -um", "RESET 0xE7=1"},
     // Office presets, through the graphics page's box (the standard page hands its value to the
-    // manager) and the standard page's buttons.
-    {"gfx: scenario Movie", "scenario=1", FROM_BOTH, 0, "@scn bright=65 owl=0 +owl", "RESET 0x22=3 0x10=65 @scnW @ohm"},
-    {"gfx: scenario Picture keeps owl", "scenario=2", FROM_BOTH, 0, "@scn bright=30 -owl",
-     "RESET 0x22=4 0x10=30 @scnW 0xEE/0x01=0 0xEE/0x02=0"},
-    {"gfx: scenario Ebook", "scenario=3", FROM_ENABLED, 0, "@scn bright=100 owl=0 +owl",
-     "RESET 0x22=2 0x10=100 @scnW @ohm"},
-    {"gfx: scenario Standard", "scenario=0", FROM_DISABLED, 0, "+enableAll -um", "RESET 0x22=1"},
-    {"std: office Movie", "std.btnMovie", FROM_BOTH, 0, "@scn scenario=1 bright=65 owl=0 +owl",
-     "RESET 0x22=3 0x10=65 @scnW @ohm"},
-    {"std: office Standard, USER", "std.btnOMStandard", FROM_DISABLED, 3, "+enableAll +um scenario=0 bright=80",
-     "RESET 0x22=1"},
-    // Game presets; the game page's buttons pause 2 s and reset the plug-in afterwards.
-    {"std: G1", "std.btnGMG1", FROM_BOTH, 0, "@G bright=80", "RESET 0xE7=2 0x10=80 0x12=50 @gameW"},
-    {"std: G2", "std.btnGMG2", FROM_BOTH, 3, "@G bright=85", "RESET 0xE7=3 0x10=85 0x12=50 @gameW"},
-    {"std: FPS", "std.btnGMShooting", FROM_BOTH, 0, "@shooter contrast=70", "RESET 0xE7=5 0x10=80 0x12=70 @gameW"},
-    {"std: RTS", "std.btnGMRacing", FROM_BOTH, 0, "@shooter contrast=50", "RESET 0xE7=6 0x10=80 0x12=50 @gameW"},
-    {"game: G2", "game.btnG2", FROM_ENABLED, 0, "@G bright=85", "0xE7=3 0x10=85 0x12=50 @gameW RESET"},
-    {"game: G3", "game.btnG3", FROM_DISABLED, 0, "@G bright=90", "0xE7=4 0x10=90 0x12=50 @gameW RESET"},
-    {"game: PS/XBOX has no rule", "game.btnPsXbox", FROM_BOTH, 0, "-scenario scenario=-1 -officeMode +gameBar",
-     "RESET 0xE7=8"},
+    // manager) and the standard page's buttons; Picture locks the owl box as it is.
+    {"gfx: scenario Movie", "scenario=1", ALL, 0, "@movie", "RESET 0x22=3 0x10=65 @scnW @ohm"},
+    {"gfx: scenario Picture", "scenario=2", ALL, 0, "@scn bright=30 -owl", "RESET 0x22=4 0x10=30 @scnW @hm"},
+    {"gfx: scenario Ebook", "scenario=3", ON, 0, "@scn bright=100 owl=0 +owl", "RESET 0x22=2 0x10=100 @scnW @ohm"},
+    {"gfx: scenario Standard", "scenario=0", OFF, 0, "+enableAll -um", "RESET 0x22=1"},
+    {"std: office Movie", "std.btnMovie", ALL, 0, "@movie1", "RESET 0x22=3 0x10=65 @scnW @ohm"},
+    {"std: office Standard", "std.btnOMStandard", OFF, 3, "+enableAll +um scenario=0 bright=80", "RESET 0x22=1"},
+    // Game presets; the game page's buttons pause 2 s and reset the plug-in afterwards. The same
+    // preset again leaves the brightness the user set since.
+    {"std: G1", "std.btnGMG1", ALL, 0, "@G bright=80", "RESET 0xE7=2 0x10=80 0x12=50 @gameW"},
+    {"std: G2", "std.btnGMG2", ALL, 3, "@G bright=85", "RESET 0xE7=3 0x10=85 0x12=50 @gameW"},
+    {"std: FPS", "std.btnGMShooting", ALL, 0, "@shooter contrast=70", "RESET 0xE7=5 0x10=80 0x12=70 @gameW"},
+    {"std: RTS", "std.btnGMRacing", ALL, 0, "@shooter contrast=50", "RESET 0xE7=6 0x10=80 0x12=50 @gameW"},
+    {"game: G2", "game.btnG2", ON, 0, "@G bright=85", "0xE7=3 0x10=85 0x12=50 @gameW RESET"},
+    {"game: G3", "game.btnG3", OFF, 0, "@G bright=90", "0xE7=4 0x10=90 0x12=50 @gameW RESET"},
+    {"game: G1 again", "std.btnGMG1; gameBright=40; game.btnG1", ON, 0, "", "0xE7=2 RESET"},
+    {"game: PS/XBOX", "game.btnPsXbox", ALL, 0, "-scenario scenario=-1 -officeMode +gameBar", "RESET 0xE7=8"},
     // Gamut: each page's box writes and announces; the other follows without running the rule twice.
-    {"gfx: gamut sRGB", "gfxGamut=0", FROM_BOTH, 0, "@gamutOn bright=60 gameGamut=0", "0xE2=2 0x10=60 @ohm"},
-    {"gfx: gamut Adobe RGB", "gfxGamut=1", FROM_BOTH, 0, "@gamutOn bright=80 contrast=50 gameGamut=1",
-     "0xE2=3 0x10=80 0x12=50 @ohm"},
-    {"game: gamut DCI-P3", "gameGamut=2", FROM_BOTH, 0, "@gamutOn bright=80 contrast=50 gfxGamut=2",
-     "0xE2=4 0x10=80 0x12=50 @ohm"},
-    {"gfx: gamut Normal", "gfxGamut=3", FROM_DISABLED, 3, "+enableAll +um gameGamut=3", "0xE2=1"},
-    {"low blue light off", "gfxLBL=0", FROM_BOTH, 0, "", "0xE4=1"},
-    {"low blue light low", "gfxLBL=1", FROM_BOTH, 0, "@lblOn bright=80", "0xE4=2 0x10=80 0x12=50"},
-    {"low blue light medium", "gfxLBL=2", FROM_DISABLED, 0, "@lblOn bright=75", "0xE4=3 0x10=75 0x12=50"},
-    {"low blue light high", "gfxLBL=3", FROM_ENABLED, 0, "@lblOn bright=65", "0xE4=4 0x10=65 0x12=50"},
-    {"low blue light max", "gfxLBL=4", FROM_BOTH, 0, "@lblOn bright=60", "0xE4=5 0x10=60 0x12=50"},
-    {"dynamic backlight off enables gamma", "dynBacklight=0", FROM_BOTH, 0, "+gamma", "0xF0/0x0C=0"},
-    {"dynamic backlight low", "dynBacklight=1", FROM_BOTH, 0, "-lbl -gamma", "0xF0/0x0C=1"},
-    {"gamma locks low blue light", "gamma=1", FROM_ENABLED, 0, "-lbl -dynBacklight gameGamma=1", "0x72=2"},
-    {"owl off", "owl=0", FROM_BOTH, 0, "", "0xD9=0"},
-    {"owl whole", "owl=1", FROM_BOTH, 0, "@owlOn", "0xD9=2"},
-    {"owl middle", "owl=2", FROM_ENABLED, 0, "@owlOn", "0xD9=1"},
-    {"HDR off", "hdr=0", FROM_BOTH, 0, "", "0xEE/0x01=0"},
-    {"HDR standard", "hdr=1", FROM_BOTH, 0, "@hdrOn", "0xEE/0x01=6 0x10=100 @hs50"},
-    {"HDR game", "hdr=2", FROM_ENABLED, 0, "@hdrOn", "0xEE/0x01=5 0x10=100 @hs50"},
-    {"dynamic contrast off", "dynContrast=0", FROM_BOTH, 0, "", "0xEE/0x03=0"},
-    {"dynamic contrast on", "dynContrast=1", FROM_BOTH, 3,
-     "+scenario -bright -contrast +dark +black +sharp +colorTemp -um +hueSat +rgbToLamp", "0xEE/0x03=1"},
-    {"game: MPRT off", "gameMPRT=0", FROM_BOTH, 0, "stdMPRT=0", "0xEE/0x02=0"},
-    {"game: MPRT weak", "gameMPRT=1", FROM_BOTH, 0, "@mprtOn stdMPRT=1", "0xEE/0x02=1 0x10=100"},
-    {"std: MPRT weak", "stdMPRT=1", FROM_BOTH, 0, "@mprtOn gameMPRT=1", "0xEE/0x02=1 0x10=100"},
+    {"gfx: gamut sRGB", "gfxGamut=0", ALL, 0, "@gamutOn bright=60 gameGamut=0", "0xE2=2 0x10=60 @ohm"},
+    {"gfx: gamut Adobe", "gfxGamut=1", ALL, 0, "@gamut80 gameGamut=1", "0xE2=3 0x10=80 0x12=50 @ohm"},
+    {"game: gamut P3", "gameGamut=2", ALL, 0, "@gamut80 gfxGamut=2", "0xE2=4 0x10=80 0x12=50 @ohm"},
+    {"gfx: gamut Normal", "gfxGamut=3", OFF, 3, "+enableAll +um gameGamut=3", "0xE2=1"},
+    {"low blue light off", "gfxLBL=0", ALL, 0, "", "0xE4=1"},
+    {"low blue light low", "gfxLBL=1", ALL, 0, "@lblOn bright=80", "0xE4=2 0x10=80 0x12=50"},
+    {"low blue light medium", "gfxLBL=2", OFF, 0, "@lblOn bright=75", "0xE4=3 0x10=75 0x12=50"},
+    {"low blue light high", "gfxLBL=3", ON, 0, "@lblOn bright=65", "0xE4=4 0x10=65 0x12=50"},
+    {"low blue light max", "gfxLBL=4", ALL, 0, "@lblOn bright=60", "0xE4=5 0x10=60 0x12=50"},
+    {"dynamic backlight off enables gamma", "dynBacklight=0", ALL, 0, "+gamma", "0xF0/12=0"},
+    {"dynamic backlight low", "dynBacklight=1", ALL, 0, "-lbl -gamma", "0xF0/12=1"},
+    {"gamma locks low blue light", "gamma=1", ON, 0, "-lbl -dynBacklight gameGamma=1", "0x72=2"},
+    {"owl off", "owl=0", ALL, 0, "", "0xD9=0"}, {"owl whole", "owl=1", ALL, 0, "@owlOn", "0xD9=2"},
+    {"owl middle", "owl=2", ON, 0, "@owlOn", "0xD9=1"}, {"HDR off", "hdr=0", ALL, 0, "", "0xEE/1=0"},
+    {"HDR standard", "hdr=1", ALL, 0, "@hdrOn", "0xEE/1=6 0x10=100 @hs50"},
+    {"HDR game", "hdr=2", ON, 0, "@hdrOn", "0xEE/1=5 0x10=100 @hs50"},
+    {"dynamic contrast off", "dynContrast=0", ALL, 0, "", "0xEE/3=0"},
+    {"dynamic contrast on", "dynContrast=1", ALL, 3, "@dcOn", "0xEE/3=1"},
+    {"game: MPRT off", "gameMPRT=0", ALL, 0, "stdMPRT=0", "0xEE/2=0"},
+    {"game: MPRT weak", "gameMPRT=1", ALL, 0, "@mprtOn stdMPRT=1", "0xEE/2=1 0x10=100"},
+    {"std: MPRT weak", "stdMPRT=1", ALL, 0, "@mprtOn gameMPRT=1", "0xEE/2=1 0x10=100"},
     // The switch pauses 2 s and resets the plug-in a second later.
-    {"adaptive sync on", "adaptiveSync=1", FROM_ENABLED, 0, "-proportional", "0xEB=1 RESET"},
-    {"adaptive sync off", "adaptiveSync=0", FROM_ENABLED, 0, "", "0xEB=0 RESET"},
+    {"adaptive sync on", "adaptiveSync=1", ON, 0, "-proportional", "0xEB=1 RESET"},
+    {"adaptive sync off", "adaptiveSync=0", ON, 0, "", "0xEB=0 RESET"},
     // Fills hand the values they read to the manager. Scenario 1 first enables all, then
     // dynamic contrast locks brightness and contrast; the standard page's game-set fill stores
     // the preset and the manager applies it.
-    {"fill gfx: dynamic contrast on", "gfx.btnRefreshGraphics<0xEE/0x03=1", FROM_DISABLED, 0,
-     "+enableAll -bright -contrast -um dynContrast=1", ""},
-    {"fill gfx: scenario Movie", "gfx.btnRefreshGraphics<0x22=3", FROM_ENABLED, 0,
-     "@scn +gameGroup +gameBar scenario=1 bright=65 owl=0 +owl", "0x10=65 @scnW @ohm"},
-    {"fill game: adaptive sync on", "game.btnRefreshGameSet<0xEB=1", FROM_ENABLED, 0, "-proportional adaptiveSync=1",
-     ""},
-    {"fill std: game preset G2", "std.btnRefreshGameSet<0xE7=3", FROM_ENABLED, 0, "@G scenario=3 bright=85",
-     "0x10=85 0x12=50 @gameW"},
+    {"fill gfx: dynamic contrast", "gfx.btnRefreshGraphics<0xEE/0x03=1", OFF, 0, "@dcFill", ""},
+    {"fill gfx: Movie", "gfx.btnRefreshGraphics<0x22=3", ON, 0, "@movie1 +gameGroup +gameBar", "0x10=65 @scnW @ohm"},
+    {"fill game: adaptive sync", "game.btnRefreshGameSet<0xEB=1", ON, 0, "-proportional adaptiveSync=1", ""},
+    {"fill std: G2", "std.btnRefreshGameSet<0xE7=3", ON, 0, "@G scenario=3 bright=85", "0x10=85 0x12=50 @gameW"},
 };
 }
 
@@ -250,30 +203,23 @@ class TestCtrlIntegration : public QObject
     };
     std::unique_ptr<MainWindow> m_pWindow;
     QMap<QString, Ctrl> m_mapCtrls;
-    QStringList m_listStartTraffic;
 
     QWidget* Page(int nPage) const
     {
         return TestSupport::Child<QStackedWidget>(m_pWindow.get(), "stackedWidget")->widget(nPage);
     }
     template <class T>
-    T* W(const QString& strKey) const
-    {
-        return qobject_cast<T*>(m_mapCtrls.value(strKey).pWidget);
-    }
+    T* W(const QString& strKey) const { return qobject_cast<T*>(m_mapCtrls.value(strKey).pWidget); }
 
     State Snapshot() const
     {
         State state;
         for (auto it = m_mapCtrls.cbegin(); it != m_mapCtrls.cend(); ++it) {
-            int nValue = 0;
-            if (auto* pSlider = qobject_cast<QSlider*>(it->pWidget))
-                nValue = pSlider->value();
-            else if (auto* pBox = qobject_cast<QComboBox*>(it->pWidget))
-                nValue = pBox->currentIndex();
-            else if (auto* pButton = qobject_cast<QAbstractButton*>(it->pWidget))
-                nValue = pButton->isChecked() ? 1 : 0;
-            state.insert(it.key(), (it->pWidget->isEnabled() ? '+' : '-') + QString::number(nValue));
+            const char* szValue = qobject_cast<QSlider*>(it->pWidget)     ? "value"
+                                  : qobject_cast<QComboBox*>(it->pWidget) ? "currentIndex"
+                                                                          : "checked"; // none for a panel
+            state.insert(it.key(), (it->pWidget->isEnabled() ? '+' : '-')
+                                       + QString::number(it->pWidget->property(szValue).toInt()));
         }
         return state;
     }
@@ -293,14 +239,16 @@ class TestCtrlIntegration : public QObject
         TestSupport::Sim()->ClearTranscript();
     }
 
-    // The action of a rule, ready to run; pImplied gets the box's new index. A box's choice is
-    // made with setCurrentIndex, which emits what a user's choice emits: the only way to change
-    // the boxes this product keeps disabled or hidden. A button's panel is enabled first.
+    // The action of a rule, ready to run: a slider is set; pImplied gets a box's new index. A
+    // box's choice is made with setCurrentIndex, which emits what a user's choice emits: the only
+    // way to change the boxes this product keeps disabled or hidden. A button's panel is enabled first.
     std::function<void()> Prepare(const QString& strAction, QStringList* pImplied = nullptr)
     {
         if (!strAction.contains('.')) {
-            auto* pBox = W<QComboBox>(strAction.section('=', 0, 0));
             const int nIndex = strAction.section('=', 1).toInt();
+            if (auto* pSlider = W<QSlider>(strAction.section('=', 0, 0)))
+                return [pSlider, nIndex] { pSlider->setValue(nIndex); };
+            auto* pBox = W<QComboBox>(strAction.section('=', 0, 0));
             if (pBox->currentIndex() == nIndex) {
                 const QSignalBlocker blocker(pBox);
                 pBox->setCurrentIndex(nIndex == 0 ? 1 : 0);
@@ -337,6 +285,8 @@ private slots:
                                strEntry.section(':', 1).toInt(), bManaged});
         }
         // The standard page loads by itself a second after construction, the others when shown.
+        // Nothing is switched on: the rules the fills hand values to only enable, so any write
+        // would be a fault.
         const QPair<const char*, int> loads[] = {
             {nullptr, 24}, {"btnProfessionalGraphics", 24}, {"btnProfessionalGame", 19}, {"btnSystemSetting", 12}};
         for (const auto& load : loads) {
@@ -344,22 +294,14 @@ private slots:
             if (load.first)
                 TestSupport::Child<QPushButton>(m_pWindow.get(), load.first)->click();
             QVERIFY(PageRecorders::WaitForLoad(load.second));
-            m_listStartTraffic += Traffic();
+            QCOMPARE(Traffic().filter("="), QStringList());
         }
+        const State state = Snapshot();
+        for (const QString& strKey : Expand("enableAll"))
+            QVERIFY2(state.value(strKey).startsWith('+'), qPrintable(strKey));
     }
     void cleanupTestCase() { m_pWindow.reset(); }
     void init() { QVERIFY(TestSupport::Sim()->LoadConfig(kSimConfig)); }
-
-    void startUpLoadsWriteNothing()
-    {
-        // Nothing switched on: the rules the fills hand values to only enable, so the only
-        // writes would be a fault.
-        QVERIFY(!m_listStartTraffic.isEmpty());
-        QCOMPARE(WritesOf(m_listStartTraffic), QStringList());
-        const State state = Snapshot();
-        for (const QString& strKey : Keys("enableAll"))
-            QVERIFY2(state.value(strKey).startsWith('+'), qPrintable(strKey));
-    }
 
     void rules_data()
     {
@@ -374,27 +316,30 @@ private slots:
         const Rule& rule = kRules[row];
         const bool bFill = QByteArray(rule.szAction).contains('<');
         for (const bool bEnabled : {true, false}) {
-            if (!(rule.nStarts & (bEnabled ? FROM_ENABLED : FROM_DISABLED)))
+            if (!(rule.nStarts & (bEnabled ? ON : OFF)))
                 continue;
             Baseline(bEnabled, rule.nColorTemp);
-            QStringList listItems;
-            const std::function<void()> fnAct = Prepare(rule.szAction, &listItems);
+            QStringList listSteps = QString(rule.szAction).split("; "), listItems;
+            const QString strLast = listSteps.takeLast();
+            for (const QString& strStep : listSteps)
+                Prepare(strStep)();
+            const std::function<void()> fnAct = Prepare(strLast, &listItems);
             State expected = Snapshot();
-            const QSet<QString> setValued = Apply(expected, listItems + Items(rule.szExpect));
+            const QSet<QString> setValued = Apply(expected, listItems + Expand(rule.szExpect));
             TestSupport::Sim()->ClearTranscript();
 
             fnAct();
             const State actual = Snapshot();
             if (bFill) {
                 QVERIFY(!QApplication::activeModalWidget());
-                QCOMPARE(WritesOf(Traffic()), Items(rule.szTraffic));
+                QCOMPARE(Traffic().filter("="), Expand(rule.szTraffic));
                 // The fill sets many values itself: only the listed ones count.
                 for (auto it = expected.begin(); it != expected.end(); ++it)
                     if (!setValued.contains(it.key()))
                         *it = it->left(1) + actual.value(it.key()).mid(1);
             } else {
                 // Some switches end with a delayed reset of the plug-in.
-                QTRY_COMPARE_WITH_TIMEOUT(Traffic(), Items(rule.szTraffic), 3000);
+                QTRY_COMPARE_WITH_TIMEOUT(Traffic(), Expand(rule.szTraffic), 3000);
             }
             QStringList listWrong;
             for (auto it = expected.cbegin(); it != expected.cend(); ++it)
@@ -405,50 +350,29 @@ private slots:
         }
     }
 
-    void samePresetTwiceAppliesOnce()
+    // Run last: the manager's controls re-registered away from the window's pages, then all of
+    // them destroyed while still registered (the pages go before the manager), and game modes
+    // outside the presets.
+    void registrationChanges()
     {
-        // G presets leave the brightness to the user: the same preset shown on the other page
-        // must not take it back.
-        Baseline(true, 0);
-        QSignalSpy spy(CtrlWidgetMana::GetInstance(), &CtrlWidgetMana::gameModeChanged);
-        Prepare("std.btnGMG1")();
-        QCOMPARE(W<QSlider>("gameBright")->value(), 80);
-        W<QSlider>("gameBright")->setValue(40);
-        TestSupport::Sim()->ClearTranscript();
-        Prepare("game.btnG1")();
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(W<QSlider>("stdBright")->value(), 40);
-        QCOMPARE(WritesOf(Traffic()), QStringList{"0xE7=2"});
-    }
-
-    // Run last: these re-register the manager's controls away from the window's pages.
-    void reRegistrationDropsReplacedControls()
-    {
-        QComboBox gamut;
-        gamut.addItems({"sRGB", "Adobe RGB", "DCI-P3", "Normal"});
-        gamut.setCurrentIndex(3);
-        QSlider brightness;
-        brightness.setRange(0, 100);
-        brightness.setValue(10);
         CtrlWidgetMana* pMana = CtrlWidgetMana::GetInstance();
-        CtrlWidgetMana::GraphicsCtrls gfx;
-        gfx.pGamutMode = &gamut;
-        CtrlWidgetMana::StandardModeCtrls std;
-        std.pBrightness = &brightness;
-        pMana->RegisterProfessionalGraphics(gfx);
-        pMana->RegisterStandardMode(std);
-        pMana->InitConnect();
-        W<QComboBox>("gfxGamut")->setCurrentIndex(0);
-        QCOMPARE(brightness.value(), 10);
-        gamut.setCurrentIndex(0);
-        QCOMPARE(brightness.value(), 60);
-    }
-
-    void missingControlsAreSkipped()
-    {
-        // Controls destroyed while still registered (the pages go before the manager); game
-        // modes outside the presets included.
-        CtrlWidgetMana* pMana = CtrlWidgetMana::GetInstance();
+        {
+            QComboBox gamut;
+            gamut.addItems({"sRGB", "Adobe RGB", "DCI-P3", "Normal"});
+            gamut.setCurrentIndex(3);
+            QSlider brightness;
+            CtrlWidgetMana::GraphicsCtrls gfx;
+            gfx.pGamutMode = &gamut;
+            CtrlWidgetMana::StandardModeCtrls std;
+            std.pBrightness = &brightness;
+            pMana->RegisterProfessionalGraphics(gfx);
+            pMana->RegisterStandardMode(std);
+            pMana->InitConnect();
+            W<QComboBox>("gfxGamut")->setCurrentIndex(0);
+            QCOMPARE(brightness.value(), 0);
+            gamut.setCurrentIndex(0);
+            QCOMPARE(brightness.value(), 60);
+        }
         m_pWindow.reset();
         for (int n = -1; n <= 7; ++n) {
             for (auto pSlot : {&CtrlWidgetMana::slt_scenarioChanged, &CtrlWidgetMana::slt_gamutModeChanged,
@@ -460,34 +384,6 @@ private slots:
             pMana->SetCurrGameMode(n);
         }
         pMana->SetCurrGameMode(-1);
-    }
-
-    void rightsTextClearOfPicture()
-    {
-        LoadStyleSheets(*qApp);
-        // The about page as the window shows it at 1248x702 and at its smallest, and narrower
-        // than any window allows.
-        for (const QSize& size : {QSize(947, 545), QSize(863, 445), QSize(640, 445)}) {
-            CAboutThisMachineWidget page;
-            page.resize(size);
-            page.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&page));
-            auto* pInfo = TestSupport::Child<QWidget>(page, "widgetMachineInfo");
-            auto* pRights = TestSupport::Child<QLabel>(page, "lblCopyRight");
-            // The picture is the panel's background, at the bottom right inside its 1 px border.
-            const QSize sizePicture = QPixmap(":/Image/Resource/SubView/about_monitor.png").size();
-            QVERIFY(!sizePicture.isEmpty());
-            const QPoint ptCorner = pInfo->rect().adjusted(1, 1, -1, -1).bottomRight();
-            const QRect rcPicture(ptCorner - QPoint(sizePicture.width() - 1, sizePicture.height() - 1), sizePicture);
-            for (QLabel* pLabel : pInfo->findChildren<QLabel*>()) {
-                const QRect rcText(pLabel->mapTo(pInfo, pLabel->contentsRect().topLeft()),
-                                   pLabel->contentsRect().size());
-                QVERIFY2(!pLabel->isVisible() || !rcText.intersects(rcPicture),
-                         qPrintable(pLabel->objectName() + QStringLiteral(" at width %1").arg(size.width())));
-            }
-            // Wrapped, the whole text still has room.
-            QVERIFY(pRights->height() >= pRights->heightForWidth(pRights->width()));
-        }
     }
 };
 
