@@ -59,7 +59,7 @@ private slots:
     }
 
     // The settings button opens the guide beside the executable, and says so when no viewer takes
-    // it (tst_titlebar: when it is missing).
+    // it (tst_mainwindow: when it is missing).
     void settingsButtonOpensTheManual()
     {
         const QString strGuide = QCoreApplication::applicationDirPath() + QStringLiteral("/doc/用户手册.pdf");
