@@ -2,6 +2,7 @@
 #include "ddc/platform/DisplayDeviceId.h"
 #include "ddc/platform/DisplayPlatform.h"
 #include "ddc/platform/EdidRegistry.h"
+#include "tests/support/ClientProcess.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TestSupport.h"
 
@@ -60,11 +61,6 @@ public:
     }
     int RefreshRate(const QString& strDisplay) override { return strDisplay.endsWith('1') ? 165 : 75; }
 };
-}
-Q_DECLARE_METATYPE(CFakePlatform)
-
-namespace
-{
 
 // The detected monitors as "name" or, asked for, "name id".
 QStringList Names(bool bIds = false)
@@ -89,6 +85,7 @@ QByteArray Unescaped(const QByteArray& baCell)
     return baBytes;
 }
 }
+Q_DECLARE_METATYPE(CFakePlatform)
 
 // Monitor detection against a display platform laid out by each test.
 class TestDetection : public QObject
@@ -213,24 +210,21 @@ private slots:
     void realMonitors()
     {
         const QString strCorpus = QFINDTESTDATA("data/edid/corpus.tsv");
-        QFile corpus(strCorpus);
-        QVERIFY(corpus.open(QIODevice::ReadOnly));
-        const QList<QByteArray> listLines = corpus.readAll().trimmed().split('\n');
+        const QList<QByteArray> listLines = TestSupport::ReadAll(strCorpus).trimmed().split('\n');
         const QList<QByteArray> listHeader = listLines.first().split('\t');
         QStringList listWrong;
         for (const QByteArray& baLine : listLines.mid(1)) {
             const QList<QByteArray> listCells = baLine.split('\t');
             const auto cell = [&](const char* szColumn) { return listCells.value(listHeader.indexOf(szColumn)); };
-            QFile hex(QFileInfo(strCorpus).absolutePath() + '/' + QString::fromUtf8(cell("file")));
-            QVERIFY(hex.open(QIODevice::ReadOnly));
+            const QByteArray baHex = TestSupport::ReadAll(QFileInfo(strCorpus).absolutePath() + '/' + QString::fromUtf8(cell("file"))).trimmed();
             const bool bTooShort = cell("name") == "<error>";
             const QByteArray baName = bTooShort ? QByteArray() : Unescaped(cell("display_name"));
             const bool bNoName = !bTooShort && baName.isEmpty() && cell("flags").split(',').contains("no_name");
             CLogCapture log;
-            const QString strName = CDDCUtil::ParseMonitorNameFromEdid(QString::fromLatin1(hex.readAll().trimmed()));
+            const QString strName = CDDCUtil::ParseMonitorNameFromEdid(QString::fromLatin1(baHex));
             const QString strError = bTooShort ? "Invalid EDID data. Size too small." : "Monitor Name (FC block) not found in EDID.";
             const int nErrors = log.Count(LOG_ERROR, "CDDCUtil::ParseMonitorNameFromEdid", strError);
-            if (strName != QString::fromLocal8Bit(baName) || log.Lines().size() != nErrors || nErrors != ((bTooShort || bNoName) ? 1 : 0))
+            if (strName != QString::fromLocal8Bit(baName) || log.Lines().size() != nErrors || nErrors != int(bTooShort || bNoName))
                 listWrong << QStringLiteral("%1: %2 %3").arg(QString::fromUtf8(cell("file")), strName, log.Lines().join(' '));
         }
         QCOMPARE(listLines.size(), 265);
