@@ -6,15 +6,11 @@
 #include <QPushButton>
 #include <QtTest>
 
+using TestSupport::ReadAll;
+
 namespace
 {
 const QString MANUAL = QString::fromUtf8(ZAVO_MANUAL_PDF);
-
-QByteArray ReadAll(const QString& strPath)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A desktop entry's value; Exec undone as a launcher does: string escapes, then the quoting of
 // the argument, then the doubled %.
