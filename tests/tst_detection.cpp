@@ -11,6 +11,12 @@
 
 #include <stdexcept>
 
+#ifdef Q_OS_WIN
+#include "ddc/platform/WinDisplayPlatform.h"
+
+#include <windows.h>
+#endif
+
 namespace
 {
 const QString MONITOR_GUID = QStringLiteral("#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
@@ -84,6 +90,22 @@ QByteArray Unescaped(const QByteArray& baCell)
     }
     return baBytes;
 }
+
+#ifdef Q_OS_WIN
+// Wine's dxva2 knows no physical monitors (GetNumberOfPhysicalMonitorsFromHMONITOR is a stub
+// that fails): one per display stands in for them; everything else is Wine's own answer.
+class CWineDisplayPlatform : public CWinDisplayPlatform
+{
+public:
+    QList<Display> Displays() override
+    {
+        QList<Display> listDisplays = CWinDisplayPlatform::Displays();
+        for (Display& display : listDisplays)
+            display = display.bCountOk ? display : Display{display.strDeviceName, 1};
+        return listDisplays;
+    }
+};
+#endif
 }
 Q_DECLARE_METATYPE(CFakePlatform)
 
@@ -94,10 +116,9 @@ class TestDetection : public QObject
 private:
     CFakePlatform m_platform;
 
-    void Detect(const CFakePlatform& platform)
+    void Detect(CDisplayPlatform& platform)
     {
-        m_platform = platform;
-        CDDCUtil::GetInstance()->SetDisplayPlatform(&m_platform);
+        CDDCUtil::GetInstance()->SetDisplayPlatform(&platform);
         CDDCUtil::GetInstance()->Init();
     }
 
@@ -117,7 +138,7 @@ private slots:
         CFakePlatform platform;
         platform.Add(1, ID_A, Edid("ZVO X27Q\n")).Add(1, ID_B, Edid("ZVO G24F\n"), "Monitor1").listDisplays[0].nPhysicalMonitors = 2;
         CLogCapture log;
-        Detect(platform);
+        Detect(m_platform = platform);
         QCOMPARE(Names(true), (QStringList{"ZVO X27Q 1", "ZVO G24F 0"}));
         QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strEdidName, QStringLiteral("ZVO X27Q"));
         QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", DETECTED.arg("ZVO24F1", "ZVO G24F")));
@@ -198,7 +219,7 @@ private slots:
         QFETCH(QString, logged);
         QSignalSpy spy(CDDCUtil::GetInstance().data(), &CDDCUtil::Sig_MonitorDetectFinished);
         CLogCapture log;
-        Detect(platform);
+        Detect(m_platform = platform);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(Names(), names);
         const bool bError = !logged.isEmpty() && !logged.startsWith("0Display");
@@ -229,6 +250,60 @@ private slots:
         }
         QCOMPARE(listLines.size(), 265);
         QVERIFY2(listWrong.isEmpty(), qPrintable(listWrong.join('\n')));
+    }
+
+    // The real Win32 display layer (user32, dxva2, the registry) under Wine: the monitors Wine
+    // reports, named from EDIDs written into their registry keys.
+    void win32Layer()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("Win32 display layer");
+#else
+        // It writes below HKLM\SYSTEM: only into a Wine prefix, never a real system's registry.
+        if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+            QSKIP("runs under Wine only");
+        // What user32 reports: the active monitors adapter by adapter, and each adapter's rate.
+        QStringList listExpected, listSimIds;
+        QList<int> listRates, listSeenRates;
+        DISPLAY_DEVICEW adapter = {};
+        adapter.cb = sizeof(adapter);
+        for (DWORD i = 0; EnumDisplayDevicesW(nullptr, i, &adapter, 0); ++i) {
+            DEVMODEW mode = {};
+            mode.dmSize = sizeof(mode);
+            // 0 and 1 stand for the hardware's default: no rate (Wine says 0 for a second display).
+            const bool bRate = EnumDisplaySettingsW(adapter.DeviceName, ENUM_CURRENT_SETTINGS, &mode) && mode.dmDisplayFrequency > 1;
+            DISPLAY_DEVICEW monitor = {};
+            monitor.cb = sizeof(monitor);
+            for (DWORD j = 0; EnumDisplayDevicesW(adapter.DeviceName, j, &monitor, EDD_GET_DEVICE_INTERFACE_NAME); ++j) {
+                if (!(monitor.StateFlags & DISPLAY_DEVICE_ACTIVE))
+                    continue;
+                const QString strId = QString::fromWCharArray(monitor.DeviceID), strName = QStringLiteral("ZVO WINE %1").arg(listRates.size());
+                listExpected.append(strName + ' ' + QString::number(listRates.size()));
+                listRates.append(bRate ? int(mode.dmDisplayFrequency) : -1);
+                listSimIds.append(QStringLiteral("{\"deviceId\":\"%1\"}").arg(QString(strId).replace("\\", "\\\\")));
+                const std::wstring strKey = ("SYSTEM\\CurrentControlSet\\Enum\\" + CDisplayDeviceId::InstancePath(strId) + "\\Device Parameters").toStdWString();
+                const QByteArray baEdid = Edid(strName.toLatin1() + '\n');
+                HKEY hKey = nullptr;
+                QVERIFY(!RegCreateKeyExW(HKEY_LOCAL_MACHINE, strKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr));
+                const LONG nError = RegSetValueExW(hKey, L"EDID", 0, REG_BINARY, reinterpret_cast<const BYTE*>(baEdid.constData()), 128);
+                QVERIFY(RegCloseKey(hKey) == ERROR_SUCCESS && nError == ERROR_SUCCESS);
+            }
+        }
+        // scripts/test-windows.sh sets Wine up with two monitors.
+        QVERIFY(!listRates.isEmpty() && (!qEnvironmentVariableIsSet("ZAVO_WINE_MONITORS") || listRates.size() == qEnvironmentVariableIntValue("ZAVO_WINE_MONITORS")));
+        // The plug-in numbers the monitors in this order.
+        QVERIFY(TestSupport::UseSimConfig(QStringLiteral("{\"monitors\":[%1]}").arg(listSimIds.join(',')).toUtf8()));
+        // The layer as it is: a display whose physical monitors cannot be counted is left out.
+        CWinDisplayPlatform win;
+        Detect(win);
+        QCOMPARE(Names().isEmpty(), !win.Displays().first().bCountOk);
+        CWineDisplayPlatform wine;
+        Detect(wine);
+        QCOMPARE(Names(true), listExpected);
+        for (int i = 0; i < listRates.size(); ++i)
+            listSeenRates.append(CDDCUtil::GetInstance()->GetRefreshRate(i));
+        QCOMPARE(listSeenRates, listRates);
+#endif
     }
 };
 
