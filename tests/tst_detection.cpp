@@ -142,15 +142,13 @@ private slots:
         QCOMPARE(Names(true), (QStringList{"ZVO X27Q 1", "ZVO G24F 0"}));
         QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strEdidName, QStringLiteral("ZVO X27Q"));
         QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", DETECTED.arg("ZVO24F1", "ZVO G24F")));
-        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(1), 165);
-        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(9), -1);
+        QCOMPARE(QList<int>({CDDCUtil::GetInstance()->GetRefreshRate(1), CDDCUtil::GetInstance()->GetRefreshRate(9)}), QList<int>({165, -1}));
         m_platform.listAdapters.first().listMonitors.removeFirst();
         CDDCUtil::GetInstance()->Init();
         QCOMPARE(Names(), QStringList{"ZVO G24F"});
         m_platform.listAdapters.clear();
         CDDCUtil::GetInstance()->Init();
-        QVERIFY(Names().isEmpty());
-        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("ZVO G24F"));
+        QCOMPARE(Names().join(',') + '|' + CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("|ZVO G24F"));
         QCOMPARE(log.Count(LOG_INFO, "CDDCUtil::Init", "===> [ZVO] monitor didn't detected! <==="), 1);
     }
 
@@ -175,8 +173,7 @@ private slots:
         QTest::newRow("only the maker's letters") << one("ZVO#1&UID1") << QStringList{"ZVO"} << DETECTED.arg("ZVO", "ZVO");
         QTest::newRow("maker twice, any case") << one("ZvOG24zvo#1&UID1") << QStringList{"G24"} << DETECTED.arg("ZvOG24zvo", "G24");
         QTest::newRow("other maker") << one("ABC1234#1&UID1") << QStringList{"ABC1234"} << DETECTED.arg("ABC1234", "ABC1234");
-        QTest::newRow("lower-case prefix") << CFakePlatform().Add(1, "\\\\?\\display#zvog24#4&1&uid3" + MONITOR_GUID) << QStringList{""}
-                                           << DETECTED.arg("", "");
+        QTest::newRow("lower-case prefix") << CFakePlatform().Add(1, "\\\\?\\display#zvog24#4&1&uid3" + MONITOR_GUID) << QStringList{""} << DETECTED.arg("", "");
         QTest::newRow("no UID") << one("Default_Monitor#DP-1") << QStringList{""} << DETECTED.arg("", "");
 
         const auto lower = [](const QByteArray& baRegistry, bool bCaseSensitive) {
@@ -283,10 +280,7 @@ private slots:
                 listSimIds.append(QStringLiteral("{\"deviceId\":\"%1\"}").arg(QString(strId).replace("\\", "\\\\")));
                 const std::wstring strKey = ("SYSTEM\\CurrentControlSet\\Enum\\" + CDisplayDeviceId::InstancePath(strId) + "\\Device Parameters").toStdWString();
                 const QByteArray baEdid = Edid(strName.toLatin1() + '\n');
-                HKEY hKey = nullptr;
-                QVERIFY(!RegCreateKeyExW(HKEY_LOCAL_MACHINE, strKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr));
-                const LONG nError = RegSetValueExW(hKey, L"EDID", 0, REG_BINARY, reinterpret_cast<const BYTE*>(baEdid.constData()), 128);
-                QVERIFY(RegCloseKey(hKey) == ERROR_SUCCESS && nError == ERROR_SUCCESS);
+                QVERIFY(RegSetKeyValueW(HKEY_LOCAL_MACHINE, strKey.c_str(), L"EDID", REG_BINARY, baEdid.constData(), 128) == ERROR_SUCCESS);
             }
         }
         // scripts/test-windows.sh sets Wine up with two monitors.
