@@ -295,9 +295,8 @@ private slots:
         QCOMPARE(qApp->styleSheet(), QString());
 
         LoadStyleSheets(*qApp);
-        QFile common(STYLE_SHEET_FOLDER + "/Common.qss");
-        QVERIFY(common.open(QIODevice::ReadOnly) && qApp->styleSheet().contains(QString::fromUtf8(common.readAll())));
-        QCOMPARE(qApp->styleSheet(), ReadStyleSheets(STYLE_SHEET_FOLDER));
+        const QByteArray baCommon = ReadAll(STYLE_SHEET_FOLDER + "/Common.qss");
+        QVERIFY(!baCommon.isEmpty() && qApp->styleSheet().contains(QString::fromUtf8(baCommon)) && qApp->styleSheet() == ReadStyleSheets(STYLE_SHEET_FOLDER));
         static QStringList s_listWarnings;
         const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& strMsg) {
             if (type == QtWarningMsg && strMsg.contains("style sheet", Qt::CaseInsensitive))
@@ -320,8 +319,7 @@ private slots:
         const char* const szNotFound = "The shared library was not found.";
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("logged");
-        const QString strLine = QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\] \\[Info    \\] CDDCUtil::CDDCUtil\\(\\): "
-                                               "DDC插件加载失败:%1/plugins/Monitor.dll,%2$");
+        const QString strLine = QStringLiteral("^\\[T\\] \\[Info    \\] CDDCUtil::CDDCUtil\\(\\): DDC插件加载失败:%1/plugins/Monitor.dll,%2$");
         QTest::newRow("no plug-in, Chinese by default") << QByteArray() << strLine.arg("%1", QRegularExpression::escape(qtChinese.translate("QLibrary", szNotFound)));
         QTest::newRow("no plug-in, English") << QByteArray("[LANGUAGE]\nLANGUAGE_TYPE=1\n") << strLine.arg("%1", QRegularExpression::escape(szNotFound));
         QTest::newRow("simulated monitors") << QByteArray() << "Monitor Name: ZVO X27Q,[\\s\\S]*Monitor Name: ZVO G24F,";
@@ -336,23 +334,16 @@ private slots:
         if (!settings.isNull())
             WriteFile(first.Dir() + "/SystemConfig.ini", settings);
         QVERIFY(first.Start(runtimeDir.path(), QString()));
-        const auto pageReads = [&first] {
-            QFile transcript(first.Dir() + "/plugins/sim-transcript.log");
-            return transcript.open(QIODevice::ReadOnly) ? transcript.readAll().count("GET 0 ") : 0;
-        };
         if (bPlugin)
-            QTRY_VERIFY_WITH_TIMEOUT(pageReads() >= 5, 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(ReadAll(first.Dir() + "/plugins/sim-transcript.log").count("GET 0 ") >= 5, 60000);
         else
             QVERIFY2(first.FinishedWithZero(60000), qPrintable(first.Output()));
         const QStringList listLines = first.LogLines();
         QCOMPARE(listLines.value(1), BANNER);
         const QRegularExpression reLogged(logged.replace("%1", QRegularExpression::escape(first.Dir())), QRegularExpression::MultilineOption);
-        QVERIFY2(reLogged.match(listLines.mid(4).join('\n')).hasMatch(), qPrintable(listLines.join('\n')));
+        QVERIFY2(reLogged.match(Timeless(listLines.mid(4))).hasMatch(), qPrintable(listLines.join('\n')));
         QCOMPARE(QFile::exists(first.Dir() + "/SystemConfig.ini"), !settings.isNull());
-        QCOMPARE(listLines.size() == 5, !bPlugin);
-        if (!bPlugin)
-            return;
-        QVERIFY(TestSupport::SecondCopyEnds(runtimeDir.path(), QString()) && first.IsRunning());
+        QVERIFY(bPlugin ? listLines.size() > 5 && TestSupport::SecondCopyEnds(runtimeDir.path(), QString()) && first.IsRunning() : listLines.size() == 5);
     }
 };
 

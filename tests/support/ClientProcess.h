@@ -54,10 +54,9 @@ public:
     bool Start(const QString& strRuntimeDir, const QString& strTempDir)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
         // A window program without a console would send its messages to the debugger only.
-        env.insert("QT_FORCE_STDERR_LOGGING", "1");
-        for (const auto& [szName, strValue] : {std::pair("XDG_RUNTIME_DIR", strRuntimeDir), std::pair("TMPDIR", strTempDir)})
+        for (const auto& [szName, strValue] : {std::pair<const char*, QString>("XDG_RUNTIME_DIR", strRuntimeDir), {"TMPDIR", strTempDir},
+                                               {"QT_QPA_PLATFORM", "offscreen"}, {"QT_FORCE_STDERR_LOGGING", "1"}})
             strValue.isEmpty() ? env.remove(szName) : env.insert(szName, strValue);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setProcessEnvironment(env);
@@ -76,10 +75,8 @@ public:
     QString Output() { return QString::fromUtf8(m_baOutput += m_process.readAll()); }
     void Kill()
     {
-        if (IsRunning()) {
-            m_process.kill();
-            m_process.waitForFinished(30000);
-        }
+        m_process.kill();
+        m_process.waitForFinished(30000);
     }
 
 private:
