@@ -143,32 +143,23 @@ private slots:
 
     // A new day's file: the banner, then "[time] [level word] function(): message" in UTF-8,
     // for the levels the mask lets through; the same line goes to Qt's message output.
-    void lineFormat_data()
-    {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QByteArray>("function");
-        const QString strMsg = QStringLiteral("0 Code:0x10 Value:50");
-        const QByteArray baFunc("CDDCUtil::GetVcp");
-        for (const auto& [nLevel, szWord] : {std::pair{int(LOG_INFO), "Info    "}, {LOG_WARNING, "Warnning"}, {LOG_CRITICAL, "Critical"},
-                                             {LOG_TIMER, "Timer   "}, {LOG_DEBUG, "Debug   "}, {3, "Unknown "}, {0, ""}, {512, ""}})
-            QTest::newRow(qPrintable(QString::number(nLevel))) << nLevel << szWord << strMsg << baFunc;
-        QTest::newRow("place markers") << int(LOG_INFO) << "Info    " << "50% of %1 and %4" << QByteArray("CX::Run");
-        QTest::newRow("no function name") << int(LOG_INFO) << "Info    " << "text" << QByteArray();
-        QTest::newRow("Chinese") << int(LOG_INFO) << "Info    " << QStringLiteral("DDC插件加载失败:x,y") << baFunc;
-    }
     void lineFormat()
     {
-        QFETCH(int, level);
-        QFETCH(QString, word);
-        QFETCH(QString, message);
-        QFETCH(QByteArray, function);
-        CLogCapture capture;
-        Logger::CreateInFolder(LogDir())->WriteLog(level, message, function.isNull() ? nullptr : function.constData());
-        const QStringList listLines = ReadLog(LogDir());
-        QCOMPARE(capture.Lines(), listLines.mid(4));
-        QCOMPARE(Timeless(listLines), HEAD + (word.isEmpty() ? QString() : QStringLiteral("\n[T] [%1] %2(): %3").arg(word, QString::fromUtf8(function), message)));
+        QList<std::tuple<int, QString, QString, QByteArray>> listRows{{LOG_INFO, "Info    ", "50% of %1 and %4", "CX::Run"},
+                                                                      {LOG_INFO, "Info    ", "text", QByteArray()},
+                                                                      {LOG_INFO, "Info    ", QStringLiteral("DDC插件加载失败:x,y"), "CDDCUtil::GetVcp"}};
+        for (const auto& [nLevel, szWord] : {std::pair{int(LOG_INFO), "Info    "}, {LOG_WARNING, "Warnning"}, {LOG_CRITICAL, "Critical"},
+                                             {LOG_TIMER, "Timer   "}, {LOG_DEBUG, "Debug   "}, {3, "Unknown "}, {0, ""}, {512, ""}})
+            listRows.append({nLevel, szWord, "0 Code:0x10 Value:50", "CDDCUtil::GetVcp"});
+        for (const auto& [nLevel, strWord, strMessage, baFunction] : listRows) {
+            QDir(LogDir()).removeRecursively();
+            CLogCapture capture;
+            Logger::CreateInFolder(LogDir())->WriteLog(nLevel, strMessage, baFunction.isNull() ? nullptr : baFunction.constData());
+            const QStringList listLines = ReadLog(LogDir());
+            QCOMPARE(capture.Lines(), listLines.mid(4));
+            QCOMPARE(Timeless(listLines),
+                     HEAD + (strWord.isEmpty() ? QString() : QStringLiteral("\n[T] [%1] %2(): %3").arg(strWord, QString::fromUtf8(baFunction), strMessage)));
+        }
     }
 
     // A file of the day that is there already is continued, without another banner.
