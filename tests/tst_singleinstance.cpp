@@ -66,10 +66,8 @@ private slots:
         const QString strRuntime = runtimeDir.isEmpty() ? QString() : m_pTemp->path() + '/' + runtimeDir;
         const QByteArray baRuntime = QFile::encodeName(strRuntime);
         QVERIFY(QDir().mkpath(strTemp));
-        if (runtimeMode >= 0 && !strRuntime.isEmpty()) {
-            QVERIFY(QDir().mkpath(strRuntime) && ::chmod(baRuntime, mode_t(runtimeMode)) == 0);
-            QVERIFY(!otherOwner || ::chown(baRuntime, OTHER_UID, OTHER_UID) == 0);
-        }
+        if (runtimeMode >= 0 && !strRuntime.isEmpty())
+            QVERIFY(QDir().mkpath(strRuntime) && ::chmod(baRuntime, mode_t(runtimeMode)) == 0 && (!otherOwner || ::chown(baRuntime, OTHER_UID, OTHER_UID) == 0));
         TestSupport::CClient first, next;
         QVERIFY(first.Start(strRuntime, strTemp));
         QTRY_VERIFY_WITH_TIMEOUT(PastTheGuard(first), START_TIMEOUT_MS);
@@ -103,10 +101,8 @@ private slots:
     {
         if (::geteuid() != 0)
             QSKIP("needs root to listen as another user");
-        const passwd* pUser = ::getpwuid(::geteuid());
-        QVERIFY(pUser);
         const QString strShared = m_pTemp->path() + "/shared";
-        const QByteArray baSquatted = QFile::encodeName(strShared + "/runtime-" + QString::fromLocal8Bit(pUser->pw_name));
+        const QByteArray baSquatted = QFile::encodeName(strShared + "/runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name));
         QVERIFY(QDir().mkpath(QFile::decodeName(baSquatted)));
         QVERIFY(::chmod(QFile::encodeName(strShared), 01777) == 0 && ::chmod(QFile::encodeName(m_pTemp->path()), 0755) == 0);
         QVERIFY(::chmod(baSquatted, 0700) == 0 && ::chown(baSquatted, OTHER_UID, OTHER_UID) == 0);
