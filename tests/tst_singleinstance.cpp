@@ -14,10 +14,7 @@ const int START_TIMEOUT_MS = 60000;
 const uid_t OTHER_UID = 65534;
 
 // The client is past the guard (and so listening) once it writes its first log line.
-bool PastTheGuard(const TestSupport::CClient& client)
-{
-    return client.LogLines().size() > 4;
-}
+bool PastTheGuard(const TestSupport::CClient& client) { return client.LogLines().size() > 4; }
 
 bool PrivateToThisUser(const QString& strPath, bool bSocket)
 {

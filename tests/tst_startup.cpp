@@ -79,10 +79,7 @@ private slots:
     {
         QFile::remove(ConfigPath());
         SettingsLocation::SetCurrent(SettingsLocation(QCoreApplication::applicationDirPath(), true));
-        for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
-            QCoreApplication::removeTranslator(pTranslator);
-            delete pTranslator;
-        }
+        qDeleteAll(qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly));  // each one leaves the application
         qApp->setStyleSheet(QString());
     }
 
@@ -239,10 +236,9 @@ private slots:
                 listMissing << strKey;
         }
         QVERIFY2(listMissing.isEmpty(), qPrintable("no finished Chinese translation:\n" + listMissing.join('\n')));
-        for (const auto& [strKey, strValue] : ReadTs(TsPath("en_US")).toStdMap()) {
+        for (const auto& [strKey, strValue] : ReadTs(TsPath("en_US")).toStdMap())
             if (strValue != "unfinished|")
                 listFinished << strKey + " -> " + strValue;
-        }
         QCOMPARE(listFinished, (QStringList{"CStandardModeWidget | High_O -> |High", "CStandardModeWidget | High_l -> |High",
                                             "CSystemSettingWidget | Factory Reset -> |Monitor Factory Reset"}));
     }
