@@ -80,15 +80,13 @@ QStringList Names(bool bIds = false)
 }
 
 // A corpus cell: "\\" is a backslash, "\xNN" the byte NN.
-QByteArray Unescaped(const QByteArray& baCell)
+QByteArray Unescaped(QByteArray baCell)
 {
-    QByteArray baBytes;
-    for (int i = 0; i < baCell.size(); ++i) {
-        const bool bHex = baCell.at(i) == '\\' && baCell.mid(i + 1, 1) == "x";
-        baBytes.append(bHex ? char(baCell.mid(i + 2, 2).toInt(nullptr, 16)) : baCell.at(i));
-        i += bHex ? 3 : baCell.at(i) == '\\' ? 1 : 0;
+    for (int i = baCell.indexOf('\\'); i >= 0; i = baCell.indexOf('\\', i + 1)) {
+        const bool bHex = baCell.mid(i + 1, 1) == "x";
+        baCell.replace(i, bHex ? 4 : 2, bHex ? QByteArray(1, char(baCell.mid(i + 2, 2).toInt(nullptr, 16))) : QByteArray("\\"));
     }
-    return baBytes;
+    return baCell;
 }
 
 #ifdef Q_OS_WIN
