@@ -33,10 +33,7 @@ QString Timeless(const QStringList& listLines)
 // The source tree: this file lives in its tests folder.
 const QString SOURCE_DIR = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("..");
 
-QString TsPath(const QString& strLang)
-{
-    return QDir(SOURCE_DIR).absoluteFilePath("resources/Lang/Translation/Language_" + strLang + ".ts");
-}
+QString TsPath(const QString& strLang) { return SOURCE_DIR + "/resources/Lang/Translation/Language_" + strLang + ".ts"; }
 
 // "context | source" -> "type|translation" of the texts in use (neither obsolete nor vanished).
 QMap<QString, QString> ReadTs(const QString& strPath)
