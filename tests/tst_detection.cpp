@@ -2,6 +2,7 @@
 #include "ddc/platform/DisplayDeviceId.h"
 #include "ddc/platform/DisplayPlatform.h"
 #include "ddc/platform/EdidRegistry.h"
+#include "tests/support/ClientProcess.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TestSupport.h"
 
@@ -9,6 +10,12 @@
 #include <QtTest>
 
 #include <stdexcept>
+
+#ifdef Q_OS_WIN
+#include "ddc/platform/WinDisplayPlatform.h"
+
+#include <windows.h>
+#endif
 
 namespace
 {
@@ -60,11 +67,6 @@ public:
     }
     int RefreshRate(const QString& strDisplay) override { return strDisplay.endsWith('1') ? 165 : 75; }
 };
-}
-Q_DECLARE_METATYPE(CFakePlatform)
-
-namespace
-{
 
 // The detected monitors as "name" or, asked for, "name id".
 QStringList Names(bool bIds = false)
@@ -78,17 +80,32 @@ QStringList Names(bool bIds = false)
 }
 
 // A corpus cell: "\\" is a backslash, "\xNN" the byte NN.
-QByteArray Unescaped(const QByteArray& baCell)
+QByteArray Unescaped(QByteArray baCell)
 {
-    QByteArray baBytes;
-    for (int i = 0; i < baCell.size(); ++i) {
-        const bool bHex = baCell.at(i) == '\\' && baCell.mid(i + 1, 1) == "x";
-        baBytes.append(bHex ? char(baCell.mid(i + 2, 2).toInt(nullptr, 16)) : baCell.at(i));
-        i += bHex ? 3 : baCell.at(i) == '\\' ? 1 : 0;
+    for (int i = baCell.indexOf('\\'); i >= 0; i = baCell.indexOf('\\', i + 1)) {
+        const bool bHex = baCell.mid(i + 1, 1) == "x";
+        baCell.replace(i, bHex ? 4 : 2, bHex ? QByteArray(1, char(baCell.mid(i + 2, 2).toInt(nullptr, 16))) : QByteArray("\\"));
     }
-    return baBytes;
+    return baCell;
 }
+
+#ifdef Q_OS_WIN
+// Wine's dxva2 knows no physical monitors (GetNumberOfPhysicalMonitorsFromHMONITOR is a stub
+// that fails): one per display stands in for them; everything else is Wine's own answer.
+class CWineDisplayPlatform : public CWinDisplayPlatform
+{
+public:
+    QList<Display> Displays() override
+    {
+        QList<Display> listDisplays = CWinDisplayPlatform::Displays();
+        for (Display& display : listDisplays)
+            display = display.bCountOk ? display : Display{display.strDeviceName, 1};
+        return listDisplays;
+    }
+};
+#endif
 }
+Q_DECLARE_METATYPE(CFakePlatform)
 
 // Monitor detection against a display platform laid out by each test.
 class TestDetection : public QObject
@@ -97,10 +114,9 @@ class TestDetection : public QObject
 private:
     CFakePlatform m_platform;
 
-    void Detect(const CFakePlatform& platform)
+    void Detect(CDisplayPlatform& platform)
     {
-        m_platform = platform;
-        CDDCUtil::GetInstance()->SetDisplayPlatform(&m_platform);
+        CDDCUtil::GetInstance()->SetDisplayPlatform(&platform);
         CDDCUtil::GetInstance()->Init();
     }
 
@@ -120,19 +136,17 @@ private slots:
         CFakePlatform platform;
         platform.Add(1, ID_A, Edid("ZVO X27Q\n")).Add(1, ID_B, Edid("ZVO G24F\n"), "Monitor1").listDisplays[0].nPhysicalMonitors = 2;
         CLogCapture log;
-        Detect(platform);
+        Detect(m_platform = platform);
         QCOMPARE(Names(true), (QStringList{"ZVO X27Q 1", "ZVO G24F 0"}));
         QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strEdidName, QStringLiteral("ZVO X27Q"));
         QVERIFY(log.Has(LOG_INFO, "CDDCUtil::DetectMonitor", DETECTED.arg("ZVO24F1", "ZVO G24F")));
-        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(1), 165);
-        QCOMPARE(CDDCUtil::GetInstance()->GetRefreshRate(9), -1);
+        QCOMPARE(QList<int>({CDDCUtil::GetInstance()->GetRefreshRate(1), CDDCUtil::GetInstance()->GetRefreshRate(9)}), QList<int>({165, -1}));
         m_platform.listAdapters.first().listMonitors.removeFirst();
         CDDCUtil::GetInstance()->Init();
         QCOMPARE(Names(), QStringList{"ZVO G24F"});
         m_platform.listAdapters.clear();
         CDDCUtil::GetInstance()->Init();
-        QVERIFY(Names().isEmpty());
-        QCOMPARE(CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("ZVO G24F"));
+        QCOMPARE(Names().join(',') + '|' + CDDCUtil::GetInstance()->GetCurrentMonitor().strMonitorName, QStringLiteral("|ZVO G24F"));
         QCOMPARE(log.Count(LOG_INFO, "CDDCUtil::Init", "===> [ZVO] monitor didn't detected! <==="), 1);
     }
 
@@ -157,8 +171,7 @@ private slots:
         QTest::newRow("only the maker's letters") << one("ZVO#1&UID1") << QStringList{"ZVO"} << DETECTED.arg("ZVO", "ZVO");
         QTest::newRow("maker twice, any case") << one("ZvOG24zvo#1&UID1") << QStringList{"G24"} << DETECTED.arg("ZvOG24zvo", "G24");
         QTest::newRow("other maker") << one("ABC1234#1&UID1") << QStringList{"ABC1234"} << DETECTED.arg("ABC1234", "ABC1234");
-        QTest::newRow("lower-case prefix") << CFakePlatform().Add(1, "\\\\?\\display#zvog24#4&1&uid3" + MONITOR_GUID) << QStringList{""}
-                                           << DETECTED.arg("", "");
+        QTest::newRow("lower-case prefix") << CFakePlatform().Add(1, "\\\\?\\display#zvog24#4&1&uid3" + MONITOR_GUID) << QStringList{""} << DETECTED.arg("", "");
         QTest::newRow("no UID") << one("Default_Monitor#DP-1") << QStringList{""} << DETECTED.arg("", "");
 
         const auto lower = [](const QByteArray& baRegistry, bool bCaseSensitive) {
@@ -201,7 +214,7 @@ private slots:
         QFETCH(QString, logged);
         QSignalSpy spy(CDDCUtil::GetInstance().data(), &CDDCUtil::Sig_MonitorDetectFinished);
         CLogCapture log;
-        Detect(platform);
+        Detect(m_platform = platform);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(Names(), names);
         const bool bError = !logged.isEmpty() && !logged.startsWith("0Display");
@@ -213,28 +226,76 @@ private slots:
     void realMonitors()
     {
         const QString strCorpus = QFINDTESTDATA("data/edid/corpus.tsv");
-        QFile corpus(strCorpus);
-        QVERIFY(corpus.open(QIODevice::ReadOnly));
-        const QList<QByteArray> listLines = corpus.readAll().trimmed().split('\n');
+        const QList<QByteArray> listLines = TestSupport::ReadAll(strCorpus).trimmed().split('\n');
         const QList<QByteArray> listHeader = listLines.first().split('\t');
         QStringList listWrong;
         for (const QByteArray& baLine : listLines.mid(1)) {
             const QList<QByteArray> listCells = baLine.split('\t');
             const auto cell = [&](const char* szColumn) { return listCells.value(listHeader.indexOf(szColumn)); };
-            QFile hex(QFileInfo(strCorpus).absolutePath() + '/' + QString::fromUtf8(cell("file")));
-            QVERIFY(hex.open(QIODevice::ReadOnly));
+            const QByteArray baHex = TestSupport::ReadAll(QFileInfo(strCorpus).absolutePath() + '/' + QString::fromUtf8(cell("file"))).trimmed();
             const bool bTooShort = cell("name") == "<error>";
             const QByteArray baName = bTooShort ? QByteArray() : Unescaped(cell("display_name"));
             const bool bNoName = !bTooShort && baName.isEmpty() && cell("flags").split(',').contains("no_name");
             CLogCapture log;
-            const QString strName = CDDCUtil::ParseMonitorNameFromEdid(QString::fromLatin1(hex.readAll().trimmed()));
+            const QString strName = CDDCUtil::ParseMonitorNameFromEdid(QString::fromLatin1(baHex));
             const QString strError = bTooShort ? "Invalid EDID data. Size too small." : "Monitor Name (FC block) not found in EDID.";
             const int nErrors = log.Count(LOG_ERROR, "CDDCUtil::ParseMonitorNameFromEdid", strError);
-            if (strName != QString::fromLocal8Bit(baName) || log.Lines().size() != nErrors || nErrors != ((bTooShort || bNoName) ? 1 : 0))
+            if (strName != QString::fromLocal8Bit(baName) || log.Lines().size() != nErrors || nErrors != int(bTooShort || bNoName))
                 listWrong << QStringLiteral("%1: %2 %3").arg(QString::fromUtf8(cell("file")), strName, log.Lines().join(' '));
         }
         QCOMPARE(listLines.size(), 265);
         QVERIFY2(listWrong.isEmpty(), qPrintable(listWrong.join('\n')));
+    }
+
+    // The real Win32 display layer (user32, dxva2, the registry) under Wine: the monitors Wine
+    // reports, named from EDIDs written into their registry keys.
+    void win32Layer()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("Win32 display layer");
+#else
+        // It writes below HKLM\SYSTEM: only into a Wine prefix, never a real system's registry.
+        if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+            QSKIP("runs under Wine only");
+        // What user32 reports: the active monitors adapter by adapter, and each adapter's rate.
+        QStringList listExpected, listSimIds;
+        QList<int> listRates, listSeenRates;
+        DISPLAY_DEVICEW adapter = {};
+        adapter.cb = sizeof(adapter);
+        for (DWORD i = 0; EnumDisplayDevicesW(nullptr, i, &adapter, 0); ++i) {
+            DEVMODEW mode = {};
+            mode.dmSize = sizeof(mode);
+            // 0 and 1 stand for the hardware's default: no rate (Wine says 0 for a second display).
+            const bool bRate = EnumDisplaySettingsW(adapter.DeviceName, ENUM_CURRENT_SETTINGS, &mode) && mode.dmDisplayFrequency > 1;
+            DISPLAY_DEVICEW monitor = {};
+            monitor.cb = sizeof(monitor);
+            for (DWORD j = 0; EnumDisplayDevicesW(adapter.DeviceName, j, &monitor, EDD_GET_DEVICE_INTERFACE_NAME); ++j) {
+                if (!(monitor.StateFlags & DISPLAY_DEVICE_ACTIVE))
+                    continue;
+                const QString strId = QString::fromWCharArray(monitor.DeviceID), strName = QStringLiteral("ZVO WINE %1").arg(listRates.size());
+                listExpected.append(strName + ' ' + QString::number(listRates.size()));
+                listRates.append(bRate ? int(mode.dmDisplayFrequency) : -1);
+                listSimIds.append(QStringLiteral("{\"deviceId\":\"%1\"}").arg(QString(strId).replace("\\", "\\\\")));
+                const std::wstring strKey = ("SYSTEM\\CurrentControlSet\\Enum\\" + CDisplayDeviceId::InstancePath(strId) + "\\Device Parameters").toStdWString();
+                const QByteArray baEdid = Edid(strName.toLatin1() + '\n');
+                QVERIFY(RegSetKeyValueW(HKEY_LOCAL_MACHINE, strKey.c_str(), L"EDID", REG_BINARY, baEdid.constData(), 128) == ERROR_SUCCESS);
+            }
+        }
+        // scripts/test-windows.sh sets Wine up with two monitors.
+        QVERIFY(!listRates.isEmpty() && (!qEnvironmentVariableIsSet("ZAVO_WINE_MONITORS") || listRates.size() == qEnvironmentVariableIntValue("ZAVO_WINE_MONITORS")));
+        // The plug-in numbers the monitors in this order.
+        QVERIFY(TestSupport::UseSimConfig(QStringLiteral("{\"monitors\":[%1]}").arg(listSimIds.join(',')).toUtf8()));
+        // The layer as it is: a display whose physical monitors cannot be counted is left out.
+        CWinDisplayPlatform win;
+        Detect(win);
+        QCOMPARE(Names().isEmpty(), !win.Displays().first().bCountOk);
+        CWineDisplayPlatform wine;
+        Detect(wine);
+        QCOMPARE(Names(true), listExpected);
+        for (int i = 0; i < listRates.size(); ++i)
+            listSeenRates.append(CDDCUtil::GetInstance()->GetRefreshRate(i));
+        QCOMPARE(listSeenRates, listRates);
+#endif
     }
 };
 

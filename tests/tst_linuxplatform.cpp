@@ -89,32 +89,24 @@ private slots:
         QVERIFY(CLinuxDisplayPlatform("/nonexistent/drm").Adapters().isEmpty());
     }
 
-    // DISPLAY1 is DP-1 with the ZVO X27Q; screens as "name|maker|model|serial|rate".
-    void refreshRate_data()
-    {
-        QTest::addColumn<QStringList>("screens");
-        QTest::addColumn<int>("rate");
-        QTest::newRow("named like the connector, whole hertz") << QStringList{"DisplayPort-0|ZVO|ZVO X27Q|513|75", "DP-1|||0|59.94"} << 59;
-        QTest::newRow("X11 name, same EDID") << QStringList{"HDMI-0|ABC|Other 1|513|60", "DisplayPort-0|ZVO|ZVO X27Q-|513|143.86"} << 143;
-        QTest::newRow("maker by vendor name") << QStringList{"DisplayPort-0|Zavo Inc.|ZVO X27Q|513|75"} << 75;
-        QTest::newRow("other maker") << QStringList{"DisplayPort-0|ABC|ZVO X27Q|513|75"} << -1;
-        QTest::newRow("other serial") << QStringList{"DisplayPort-0|ZVO|ZVO X27Q|514|75"} << -1;
-        QTest::newRow("twins at one rate") << QStringList{"A|ZVO|ZVO X27Q|513|60", "B|ZVO|ZVO X27Q|513|60.02"} << 60;
-        QTest::newRow("twins at two rates") << QStringList{"A|ZVO|ZVO X27Q|513|60", "B|ZVO|ZVO X27Q|513|144"} << -1;
-    }
+    // DISPLAY1 is DP-1 with the ZVO X27Q; screens as "name|maker|model|serial|rate", split by ';'.
     void refreshRate()
     {
-        QFETCH(QStringList, screens);
-        QFETCH(int, rate);
-        QList<CLinuxDisplayPlatform::Screen> listScreens;
-        for (const QString& strScreen : screens) {
-            const QStringList listParts = strScreen.split('|');
-            listScreens.append({listParts.at(0), listParts.at(1), listParts.at(2), listParts.at(3), listParts.at(4).toDouble()});
+        for (const auto& [szScreens, nRate] : {
+                 std::pair{"DisplayPort-0|ZVO|ZVO X27Q|513|75;DP-1|||0|59.94", 59},  // named like the connector, whole hertz
+                 {"HDMI-0|ABC|Other 1|513|60;DisplayPort-0|ZVO|ZVO X27Q-|513|143.86", 143},  // X11 name, same EDID
+                 {"DisplayPort-0|Zavo Inc.|ZVO X27Q|513|75", 75}, {"DisplayPort-0|ABC|ZVO X27Q|513|75", -1},
+                 {"DisplayPort-0|ZVO|ZVO X27Q|514|75", -1}, {"A|ZVO|ZVO X27Q|513|60;B|ZVO|ZVO X27Q|513|60.02", 60},  // twins at one rate
+                 {"A|ZVO|ZVO X27Q|513|60;B|ZVO|ZVO X27Q|513|144", -1}}) {
+            QList<CLinuxDisplayPlatform::Screen> listScreens;
+            for (const QString& strScreen : QString(szScreens).split(';')) {
+                const QStringList listParts = strScreen.split('|');
+                listScreens.append({listParts.at(0), listParts.at(1), listParts.at(2), listParts.at(3), listParts.at(4).toDouble()});
+            }
+            CLinuxDisplayPlatform platform(Root());
+            platform.SetScreenSource([listScreens] { return listScreens; });
+            QVERIFY2(platform.RefreshRate("\\\\.\\DISPLAY1") == nRate && platform.RefreshRate("\\\\.\\DISPLAY9") == -1, szScreens);
         }
-        CLinuxDisplayPlatform platform(Root());
-        platform.SetScreenSource([listScreens] { return listScreens; });
-        QCOMPARE(platform.RefreshRate("\\\\.\\DISPLAY1"), rate);
-        QCOMPARE(platform.RefreshRate("\\\\.\\DISPLAY9"), -1);
     }
 };
 

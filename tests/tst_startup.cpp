@@ -10,6 +10,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+using TestSupport::ReadAll;
 using TestSupport::WriteFile;
 
 namespace
@@ -18,33 +19,21 @@ const QString EN_FILE = QStringLiteral(":/Lang/Translation/Language_en_US.qm");
 const QString ZH_FILES = QStringLiteral(":/Lang/Translation/Language_zh_CN.qm :/Lang/Translation/qtbase_zh_CN.qm");
 const QString BANNER = QStringLiteral("********************* Zavo Monitor Client Running Log **********************");
 
-QString ConfigPath()
-{
-    return QCoreApplication::applicationDirPath() + "/SystemConfig.ini";
-}
+// A new day's file begins with these lines, the time as T.
+const QString HEAD = QString(78, '*') + '\n' + BANNER + "\n*" + QString(31, ' ') + "StartTime: T" + QString(30, ' ') + "*\n" + QString(78, '*');
 
-QByteArray ReadFile(const QString& strPath)
+QString ConfigPath() { return QCoreApplication::applicationDirPath() + "/SystemConfig.ini"; }
+QStringList ReadLog(const QString& strFolder) { return TestSupport::ReadLines(strFolder + QDate::currentDate().toString("'Log_'yyyy-MM-dd'.txt'")); }
+// The lines as one text, each time stamp as T.
+QString Timeless(const QStringList& listLines)
 {
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-const QString STARS = QString(78, '*');
-const QString TIME = QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
-
-QStringList ReadLines(const QString& strFolder)
-{
-    QFile file(strFolder + QDate::currentDate().toString("'Log_'yyyy-MM-dd'.txt'"));
-    return file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
+    return listLines.join('\n').replace(QRegularExpression("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"), "T");
 }
 
 // The source tree: this file lives in its tests folder.
 const QString SOURCE_DIR = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("..");
 
-QString TsPath(const QString& strLang)
-{
-    return QDir(SOURCE_DIR).absoluteFilePath("resources/Lang/Translation/Language_" + strLang + ".ts");
-}
+QString TsPath(const QString& strLang) { return SOURCE_DIR + "/resources/Lang/Translation/Language_" + strLang + ".ts"; }
 
 // "context | source" -> "type|translation" of the texts in use (neither obsolete nor vanished).
 QMap<QString, QString> ReadTs(const QString& strPath)
@@ -54,17 +43,13 @@ QMap<QString, QString> ReadTs(const QString& strPath)
     QXmlStreamReader xml(file.open(QIODevice::ReadOnly) ? &file : nullptr);
     QString strContext, strSource;
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("name"))
+        const QString strType = xml.readNext() == QXmlStreamReader::StartElement ? xml.attributes().value("type").toString() : "-";
+        if (xml.name() == QLatin1String("name") && strType.isEmpty())
             strContext = xml.readElementText();
-        else if (xml.name() == QLatin1String("source"))
+        else if (xml.name() == QLatin1String("source") && strType.isEmpty())
             strSource = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation")) {
-            const QString strType = xml.attributes().value("type").toString();
-            if (strType != QLatin1String("obsolete") && strType != QLatin1String("vanished"))
-                mapTexts.insert(strContext + " | " + strSource, strType + '|' + xml.readElementText());
-        }
+        else if (xml.name() == QLatin1String("translation") && strType != "-" && strType != "obsolete" && strType != "vanished")
+            mapTexts.insert(strContext + " | " + strSource, strType + '|' + xml.readElementText());
     }
     return xml.hasError() ? QMap<QString, QString>() : mapTexts;
 }
@@ -91,10 +76,7 @@ private slots:
     {
         QFile::remove(ConfigPath());
         SettingsLocation::SetCurrent(SettingsLocation(QCoreApplication::applicationDirPath(), true));
-        for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
-            QCoreApplication::removeTranslator(pTranslator);
-            delete pTranslator;
-        }
+        qDeleteAll(qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly));  // each one leaves the application
         qApp->setStyleSheet(QString());
     }
 
@@ -107,7 +89,7 @@ private slots:
         SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 1);
         SetConfigValue("LANGUAGE", "NOTE", QStringLiteral("简体中文"));
         SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 0);
-        QCOMPARE(QString::fromUtf8(ReadFile(ConfigPath())).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts),
+        QCOMPARE(QString::fromUtf8(ReadAll(ConfigPath())).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts),
                  (QStringList{"[LANGUAGE]", "LANGUAGE_TYPE=0", QStringLiteral("NOTE=简体中文"), "[SUB_PAGE_ENABLE]", "AUTO_COLOR_CALIB_PAGE=1"}));
         QCOMPARE(GetConfigValue("LANGUAGE", "NOTE", QString()).toString(), QStringLiteral("简体中文"));
     }
@@ -125,41 +107,29 @@ private slots:
     // A program folder that cannot be written (told so: root may write anywhere): its file is read
     // until the first write, which goes to a per-user copy that starts with the folder's settings;
     // that copy then wins, and the folder's file stays as it was. The log follows the settings.
-    void unwritableFolderWritesPerUserCopy_data()
-    {
-        QTest::addColumn<QByteArray>("folderFile");
-        QTest::addColumn<int>("folderValue");
-        QTest::newRow("folder holds a file") << QByteArray("[SUB_PAGE_ENABLE]\nAUTO_COLOR_CALIB_PAGE=1\n[LANGUAGE]\nLANGUAGE_TYPE=1\n") << 1;
-        QTest::newRow("folder holds none") << QByteArray() << 0;
-    }
+    // The probe tries a file instead of trusting permission bits, which root ignores, and leaves none.
     void unwritableFolderWritesPerUserCopy()
     {
-        QFETCH(QByteArray, folderFile);
-        QFETCH(int, folderValue);
-        QTemporaryDir program;
         const QString strUserFile = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/SystemConfig.ini";
-        QFile::remove(strUserFile);
-        if (!folderFile.isNull()) {
-            WriteFile(program.filePath("SystemConfig.ini"), folderFile);
-            QVERIFY(QFile::setPermissions(program.filePath("SystemConfig.ini"), QFile::ReadOwner));
+        for (const QByteArray& baFolderFile : {QByteArray("[SUB_PAGE_ENABLE]\nAUTO_COLOR_CALIB_PAGE=1\n[LANGUAGE]\nLANGUAGE_TYPE=1\n"), QByteArray()}) {
+            const int nFolderValue = baFolderFile.isNull() ? 0 : 1;
+            QTemporaryDir program;
+            QVERIFY(SettingsLocation::CanCreateFilesIn(program.path()) && QDir(program.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+            QFile::remove(strUserFile);
+            if (!baFolderFile.isNull()) {
+                WriteFile(program.filePath("SystemConfig.ini"), baFolderFile);
+                QVERIFY(QFile::setPermissions(program.filePath("SystemConfig.ini"), QFile::ReadOwner));
+            }
+            SettingsLocation::SetCurrent(SettingsLocation(program.path(), false));
+            QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0), nFolderValue);
+            QVERIFY(!QFile::exists(strUserFile));
+            SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 1 - nFolderValue);
+            QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0), 1 - nFolderValue);
+            QCOMPARE(GetConfigInt("SUB_PAGE_ENABLE", "AUTO_COLOR_CALIB_PAGE", 0), nFolderValue);
+            QVERIFY(QFileInfo(strUserFile).permission(QFile::WriteOwner));
+            QCOMPARE(ReadAll(program.filePath("SystemConfig.ini")), baFolderFile);
+            QVERIFY(!SettingsLocation::Current().LogDir().startsWith(program.path()));
         }
-        SettingsLocation::SetCurrent(SettingsLocation(program.path(), false));
-        QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0), folderValue);
-        QVERIFY(!QFile::exists(strUserFile));
-        SetConfigValue("LANGUAGE", "LANGUAGE_TYPE", 1 - folderValue);
-        QCOMPARE(GetConfigInt("LANGUAGE", "LANGUAGE_TYPE", 0), 1 - folderValue);
-        QCOMPARE(GetConfigInt("SUB_PAGE_ENABLE", "AUTO_COLOR_CALIB_PAGE", 0), folderValue);
-        QVERIFY(QFileInfo(strUserFile).permission(QFile::WriteOwner));
-        QCOMPARE(ReadFile(program.filePath("SystemConfig.ini")), folderFile);
-        QVERIFY(!SettingsLocation::Current().LogDir().startsWith(program.path()));
-    }
-
-    // It tries a file instead of trusting permission bits, which root ignores, and leaves none.
-    void writeProbeLeavesNothing()
-    {
-        QTemporaryDir dir;
-        QVERIFY(SettingsLocation::CanCreateFilesIn(dir.path()));
-        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 #ifdef Q_OS_LINUX
         QVERIFY(!SettingsLocation::CanCreateFilesIn("/proc"));
 #endif
@@ -167,41 +137,23 @@ private slots:
 
     // A new day's file: the banner, then "[time] [level word] function(): message" in UTF-8,
     // for the levels the mask lets through; the same line goes to Qt's message output.
-    void lineFormat_data()
-    {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QByteArray>("function");
-        const QString strMsg = QStringLiteral("0 Code:0x10 Value:50");
-        const QByteArray baFunc("CDDCUtil::GetVcp");
-        for (const auto& [nLevel, szWord] : {std::pair{int(LOG_INFO), "Info    "}, {LOG_WARNING, "Warnning"}, {LOG_CRITICAL, "Critical"},
-                                             {LOG_TIMER, "Timer   "}, {LOG_DEBUG, "Debug   "}, {3, "Unknown "}, {0, ""}, {512, ""}})
-            QTest::newRow(qPrintable(QString::number(nLevel))) << nLevel << szWord << strMsg << baFunc;
-        QTest::newRow("place markers") << int(LOG_INFO) << "Info    " << "50% of %1 and %4" << QByteArray("CX::Run");
-        QTest::newRow("no function name") << int(LOG_INFO) << "Info    " << "text" << QByteArray();
-        QTest::newRow("Chinese") << int(LOG_INFO) << "Info    " << QStringLiteral("DDC插件加载失败:x,y") << baFunc;
-    }
     void lineFormat()
     {
-        QFETCH(int, level);
-        QFETCH(QString, word);
-        QFETCH(QString, message);
-        QFETCH(QByteArray, function);
-        CLogCapture capture;
-        Logger::CreateInFolder(LogDir())->WriteLog(level, message, function.isNull() ? nullptr : function.constData());
-        const QStringList listLines = ReadLines(LogDir());
-        QCOMPARE(listLines.mid(0, 2), (QStringList{STARS, BANNER}));
-        QVERIFY2(QRegularExpression("^\\* {31}StartTime: " + TIME + " {30}\\*$").match(listLines.value(2)).hasMatch(),
-                 qPrintable(listLines.value(2)));
-        QCOMPARE(listLines.value(3), STARS);
-        QCOMPARE(capture.Lines(), listLines.mid(4));
-        QCOMPARE(listLines.size(), word.isEmpty() ? 4 : 5);
-        if (word.isEmpty())
-            return;
-        const QString strTail = QStringLiteral(" [%1] %2(): %3").arg(word, QString::fromUtf8(function), message);
-        QVERIFY2(QRegularExpression("^\\[" + TIME + "\\]" + QRegularExpression::escape(strTail) + '$').match(listLines.last()).hasMatch(),
-                 qPrintable(listLines.last()));
+        QList<std::tuple<int, QString, QString, QByteArray>> listRows{{LOG_INFO, "Info    ", "50% of %1 and %4", "CX::Run"},
+                                                                      {LOG_INFO, "Info    ", "text", QByteArray()},
+                                                                      {LOG_INFO, "Info    ", QStringLiteral("DDC插件加载失败:x,y"), "CDDCUtil::GetVcp"}};
+        for (const auto& [nLevel, szWord] : {std::pair{int(LOG_INFO), "Info    "}, {LOG_WARNING, "Warnning"}, {LOG_CRITICAL, "Critical"},
+                                             {LOG_TIMER, "Timer   "}, {LOG_DEBUG, "Debug   "}, {3, "Unknown "}, {0, ""}, {512, ""}})
+            listRows.append({nLevel, szWord, "0 Code:0x10 Value:50", "CDDCUtil::GetVcp"});
+        for (const auto& [nLevel, strWord, strMessage, baFunction] : listRows) {
+            QDir(LogDir()).removeRecursively();
+            CLogCapture capture;
+            Logger::CreateInFolder(LogDir())->WriteLog(nLevel, strMessage, baFunction.isNull() ? nullptr : baFunction.constData());
+            const QStringList listLines = ReadLog(LogDir());
+            QCOMPARE(capture.Lines(), listLines.mid(4));
+            QCOMPARE(Timeless(listLines),
+                     HEAD + (strWord.isEmpty() ? QString() : QStringLiteral("\n[T] [%1] %2(): %3").arg(strWord, QString::fromUtf8(baFunction), strMessage)));
+        }
     }
 
     // A file of the day that is there already is continued, without another banner.
@@ -212,10 +164,7 @@ private slots:
         CLogCapture capture;
         Logger::CreateInFolder(LogDir())->WriteLog(LOG_ERROR, "after", "CX::C");
         Logger::CreateInFolder(LogDir())->WriteLog(LOG_DEBUG, "again", "CX::D");
-        const QStringList listLines = ReadLines(LogDir());
-        QCOMPARE(listLines.size(), 3);
-        QCOMPARE(listLines.first(), QStringLiteral("written before"));
-        QVERIFY(listLines.at(1).endsWith("] [Error   ] CX::C(): after") && listLines.at(2).endsWith("] [Debug   ] CX::D(): again"));
+        QCOMPARE(Timeless(ReadLog(LogDir())), QStringLiteral("written before\n[T] [Error   ] CX::C(): after\n[T] [Debug   ] CX::D(): again"));
     }
 
     // A log folder that cannot be made loses the file, not the lines.
@@ -231,10 +180,8 @@ private slots:
     }
 
     // The class and function of __PRETTY_FUNCTION__ (gcc, clang) and __FUNCSIG__ (msvc).
-    void qualifiedFunctionName_data()
+    void qualifiedFunctionName()
     {
-        QTest::addColumn<QByteArray>("pretty");
-        QTest::addColumn<QByteArray>("expected");
         for (const auto& [szPretty, szExpected] : {
                  std::pair{"void CDDCUtil::SetVcp(const QString&, const QString&)", "CDDCUtil::SetVcp"},
                  {"static QSharedPointer<CDDCUtil>& CDDCUtil::GetInstance()", "CDDCUtil::GetInstance"},
@@ -246,13 +193,7 @@ private slots:
                  {"int main(int, char**)", "main"},
                  {"void __cdecl CDDCUtil::SetVcp(const class QString &,const class QString &)", "CDDCUtil::SetVcp"},
                  {"void (__cdecl *__cdecl CX::Handler(int))(int)", "CX::Handler"}})
-            QTest::newRow(szPretty) << QByteArray(szPretty) << QByteArray(szExpected);
-    }
-    void qualifiedFunctionName()
-    {
-        QFETCH(QByteArray, pretty);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(Logger::QualifiedFunctionName(pretty.constData()), expected);
+            QCOMPARE(Logger::QualifiedFunctionName(szPretty), QByteArray(szExpected));
     }
     // The process-wide logger writes beside the executable, naming the calling member.
     void logWriteNamesClassAndFunction()
@@ -260,16 +201,16 @@ private slots:
         CLogCapture capture;
         LOG_WRITE(LOG_INFO, QStringLiteral("from a member"));
         QVERIFY(capture.Has(LOG_INFO, "TestStartUp::logWriteNamesClassAndFunction", "from a member"));
-        const QStringList listLines = ReadLines(QCoreApplication::applicationDirPath() + "/logs/");
+        const QStringList listLines = ReadLog(QCoreApplication::applicationDirPath() + "/logs/");
         QCOMPARE(listLines.value(listLines.size() - 1), capture.Lines().value(0));
     }
     // lupdate over the sources, as scripts/update-translations.sh runs it, into copies of the
-    // files: each copy must list exactly the texts the committed file lists.
-    void tsFilesMatchSources()
+    // files: each copy must list exactly the texts the committed file lists. Chinese, the default,
+    // has a finished translation of every text, in the compiled file too. English only carries the
+    // texts that differ from the source; the rest stay unfinished and empty, so that the source shows.
+    void translations()
     {
-#ifdef Q_OS_WIN
-        QSKIP("lupdate is a tool of the build machine; the Linux run checks the .ts files");
-#endif
+#ifndef Q_OS_WIN  // lupdate is a tool of the build machine; the Linux run checks the .ts files
         QTemporaryDir dir;
         QVERIFY(QFile::copy(TsPath("zh_CN"), dir.filePath("zh_CN.ts")) && QFile::copy(TsPath("en_US"), dir.filePath("en_US.ts")));
         QProcess lupdate;
@@ -282,60 +223,40 @@ private slots:
         for (const QString strLang : {"zh_CN", "en_US"})
             QVERIFY2(!ReadTs(TsPath(strLang)).isEmpty() && ReadTs(TsPath(strLang)).keys() == ReadTs(dir.filePath(strLang + ".ts")).keys(),
                      qPrintable(strLang + ".ts is stale: run scripts/update-translations.sh"));
-    }
-
-    // Chinese, the default, has a finished translation of every text, in the compiled file too.
-    // English only carries the texts that differ from the source; the rest stay unfinished and
-    // empty, so that the source shows.
-    void translationsFinished()
-    {
+#endif
         QTranslator translator;
         QVERIFY(translator.load(":/Lang/Translation/Language_zh_CN.qm"));
-        const QMap<QString, QString> mapChinese = ReadTs(TsPath("zh_CN"));
-        QVERIFY(!mapChinese.isEmpty());
-        QStringList listMissing;
-        for (auto it = mapChinese.begin(); it != mapChinese.end(); ++it) {
-            const QStringList listParts = it.key().split(" | ");
-            if (it.value() == "|" || translator.translate(listParts.at(0).toUtf8(), listParts.at(1).toUtf8()) != it.value().mid(1))
-                listMissing << it.key();
+        QStringList listMissing, listFinished;
+        for (const auto& [strKey, strValue] : ReadTs(TsPath("zh_CN")).toStdMap()) {
+            const QStringList listParts = strKey.split(" | ");
+            if (strValue == "|" || translator.translate(listParts.at(0).toUtf8(), listParts.at(1).toUtf8()) != strValue.mid(1))
+                listMissing << strKey;
         }
         QVERIFY2(listMissing.isEmpty(), qPrintable("no finished Chinese translation:\n" + listMissing.join('\n')));
-        const QMap<QString, QString> mapEnglish = ReadTs(TsPath("en_US"));
-        QStringList listFinished;
-        for (auto it = mapEnglish.begin(); it != mapEnglish.end(); ++it) {
-            if (it.value() != "unfinished|")
-                listFinished << it.key() + " -> " + it.value();
-        }
+        for (const auto& [strKey, strValue] : ReadTs(TsPath("en_US")).toStdMap())
+            if (strValue != "unfinished|")
+                listFinished << strKey + " -> " + strValue;
         QCOMPARE(listFinished, (QStringList{"CStandardModeWidget | High_O -> |High", "CStandardModeWidget | High_l -> |High",
                                             "CSystemSettingWidget | Factory Reset -> |Monitor Factory Reset"}));
     }
     // The stored language picks the translators, Qt's texts and the pages' with them; anything
-    // but 1 is Chinese. Reading makes no file.
-    void installTranslators_data()
-    {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("texts");
-        QTest::newRow("no settings file") << QByteArray() << ZH_FILES << QStringLiteral("确定|显示器恢复出厂设置");
-        QTest::newRow("English") << QByteArray("1") << EN_FILE << "OK|Monitor Factory Reset";
-        QTest::newRow("2") << QByteArray("2") << ZH_FILES << QStringLiteral("确定|显示器恢复出厂设置");
-        QTest::newRow("1 plus 2^32") << QByteArray("4294967297") << ZH_FILES << QStringLiteral("确定|显示器恢复出厂设置");
-    }
+    // but 1 is Chinese (integerKeysReadInRange: what reads as 1). Reading makes no file.
     void installTranslators()
     {
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, expected);
-        QFETCH(QString, texts);
-        if (!stored.isNull())
-            WriteFile(ConfigPath(), "[LANGUAGE]\nLANGUAGE_TYPE=" + stored + "\n");
-        InstallTranslators(*qApp);
-        QStringList listLoaded;
-        for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly))
-            listLoaded.append(pTranslator->filePath());
-        QCOMPARE(listLoaded.join(' '), expected);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK") + '|' + QCoreApplication::translate("CSystemSettingWidget", "Factory Reset"),
-                 texts);
-        QCOMPARE(QFile::exists(ConfigPath()), !stored.isNull());
+        for (const QByteArray& baStored : {QByteArray(), QByteArray("1"), QByteArray("2")}) {
+            cleanup();
+            if (!baStored.isNull())
+                WriteFile(ConfigPath(), "[LANGUAGE]\nLANGUAGE_TYPE=" + baStored + "\n");
+            InstallTranslators(*qApp);
+            QStringList listLoaded;
+            for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly))
+                listLoaded.append(pTranslator->filePath());
+            const bool bEnglish = baStored == "1";
+            QCOMPARE(listLoaded.join(' '), bEnglish ? EN_FILE : ZH_FILES);
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK") + '|' + QCoreApplication::translate("CSystemSettingWidget", "Factory Reset"),
+                     bEnglish ? QStringLiteral("OK|Monitor Factory Reset") : QStringLiteral("确定|显示器恢复出厂设置"));
+            QCOMPARE(QFile::exists(ConfigPath()), !baStored.isNull());
+        }
     }
 
     // *.qss files only, in the folder's listing order; a folder without any clears the style
@@ -358,9 +279,8 @@ private slots:
         QCOMPARE(qApp->styleSheet(), QString());
 
         LoadStyleSheets(*qApp);
-        QFile common(STYLE_SHEET_FOLDER + "/Common.qss");
-        QVERIFY(common.open(QIODevice::ReadOnly) && qApp->styleSheet().contains(QString::fromUtf8(common.readAll())));
-        QCOMPARE(qApp->styleSheet(), ReadStyleSheets(STYLE_SHEET_FOLDER));
+        const QByteArray baCommon = ReadAll(STYLE_SHEET_FOLDER + "/Common.qss");
+        QVERIFY(!baCommon.isEmpty() && qApp->styleSheet().contains(QString::fromUtf8(baCommon)) && qApp->styleSheet() == ReadStyleSheets(STYLE_SHEET_FOLDER));
         static QStringList s_listWarnings;
         const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& strMsg) {
             if (type == QtWarningMsg && strMsg.contains("style sheet", Qt::CaseInsensitive))
@@ -383,8 +303,7 @@ private slots:
         const char* const szNotFound = "The shared library was not found.";
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("logged");
-        const QString strLine = QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\] \\[Info    \\] CDDCUtil::CDDCUtil\\(\\): "
-                                               "DDC插件加载失败:%1/plugins/Monitor.dll,%2$");
+        const QString strLine = QStringLiteral("^\\[T\\] \\[Info    \\] CDDCUtil::CDDCUtil\\(\\): DDC插件加载失败:%1/plugins/Monitor.dll,%2$");
         QTest::newRow("no plug-in, Chinese by default") << QByteArray() << strLine.arg("%1", QRegularExpression::escape(qtChinese.translate("QLibrary", szNotFound)));
         QTest::newRow("no plug-in, English") << QByteArray("[LANGUAGE]\nLANGUAGE_TYPE=1\n") << strLine.arg("%1", QRegularExpression::escape(szNotFound));
         QTest::newRow("simulated monitors") << QByteArray() << "Monitor Name: ZVO X27Q,[\\s\\S]*Monitor Name: ZVO G24F,";
@@ -399,23 +318,16 @@ private slots:
         if (!settings.isNull())
             WriteFile(first.Dir() + "/SystemConfig.ini", settings);
         QVERIFY(first.Start(runtimeDir.path(), QString()));
-        const auto pageReads = [&first] {
-            QFile transcript(first.Dir() + "/plugins/sim-transcript.log");
-            return transcript.open(QIODevice::ReadOnly) ? transcript.readAll().count("GET 0 ") : 0;
-        };
         if (bPlugin)
-            QTRY_VERIFY_WITH_TIMEOUT(pageReads() >= 5, 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(ReadAll(first.Dir() + "/plugins/sim-transcript.log").count("GET 0 ") >= 5, 60000);
         else
             QVERIFY2(first.FinishedWithZero(60000), qPrintable(first.Output()));
         const QStringList listLines = first.LogLines();
         QCOMPARE(listLines.value(1), BANNER);
         const QRegularExpression reLogged(logged.replace("%1", QRegularExpression::escape(first.Dir())), QRegularExpression::MultilineOption);
-        QVERIFY2(reLogged.match(listLines.mid(4).join('\n')).hasMatch(), qPrintable(listLines.join('\n')));
+        QVERIFY2(reLogged.match(Timeless(listLines.mid(4))).hasMatch(), qPrintable(listLines.join('\n')));
         QCOMPARE(QFile::exists(first.Dir() + "/SystemConfig.ini"), !settings.isNull());
-        QCOMPARE(listLines.size() == 5, !bPlugin);
-        if (!bPlugin)
-            return;
-        QVERIFY(TestSupport::SecondCopyEnds(runtimeDir.path(), QString()) && first.IsRunning());
+        QVERIFY(bPlugin ? listLines.size() > 5 && TestSupport::SecondCopyEnds(runtimeDir.path(), QString()) && first.IsRunning() : listLines.size() == 5);
     }
 };
 

@@ -14,6 +14,16 @@ inline void WriteFile(const QString& strPath, const QByteArray& baContent)
     file.flush();
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++s_nWrites), QFileDevice::FileModificationTime));
 }
+inline QByteArray ReadAll(const QString& strPath, QIODevice::OpenMode mode = QIODevice::ReadOnly)
+{
+    QFile file(strPath);
+    return file.open(mode) ? file.readAll() : QByteArray();
+}
+// A text file's lines, read as UTF-8, without empty ones.
+inline QStringList ReadLines(const QString& strPath)
+{
+    return QString::fromUtf8(ReadAll(strPath, QIODevice::ReadOnly | QIODevice::Text)).split('\n', Qt::SkipEmptyParts);
+}
 
 // The built client copied into a folder of its own (so that its SystemConfig.ini, logs/ and
 // plug-in are the test's alone) and run as a real process, killed when this object goes.
@@ -35,12 +45,8 @@ public:
     // Lines of the single log file (logs/Log_*.txt), read as UTF-8; empty unless there is exactly one.
     QStringList LogLines() const
     {
-        const QDir dir(m_strDir + "/logs");
-        const QStringList listFiles = dir.entryList({"Log_*.txt"}, QDir::Files);
-        QFile file(dir.filePath(listFiles.value(0)));
-        if (listFiles.size() != 1 || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return QStringList();
-        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QStringList listFiles = QDir(m_strDir + "/logs").entryList({"Log_*.txt"}, QDir::Files);
+        return listFiles.size() == 1 ? ReadLines(m_strDir + "/logs/" + listFiles.first()) : QStringList();
     }
 
     // Starts the copy on the offscreen platform with XDG_RUNTIME_DIR and TMPDIR as given (an empty
@@ -48,10 +54,9 @@ public:
     bool Start(const QString& strRuntimeDir, const QString& strTempDir)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
         // A window program without a console would send its messages to the debugger only.
-        env.insert("QT_FORCE_STDERR_LOGGING", "1");
-        for (const auto& [szName, strValue] : {std::pair("XDG_RUNTIME_DIR", strRuntimeDir), std::pair("TMPDIR", strTempDir)})
+        for (const auto& [szName, strValue] : {std::pair<const char*, QString>("XDG_RUNTIME_DIR", strRuntimeDir), {"TMPDIR", strTempDir},
+                                               {"QT_QPA_PLATFORM", "offscreen"}, {"QT_FORCE_STDERR_LOGGING", "1"}})
             strValue.isEmpty() ? env.remove(szName) : env.insert(szName, strValue);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setProcessEnvironment(env);
@@ -70,10 +75,8 @@ public:
     QString Output() { return QString::fromUtf8(m_baOutput += m_process.readAll()); }
     void Kill()
     {
-        if (IsRunning()) {
-            m_process.kill();
-            m_process.waitForFinished(30000);
-        }
+        m_process.kill();
+        m_process.waitForFinished(30000);
     }
 
 private:

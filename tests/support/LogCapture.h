@@ -13,8 +13,7 @@ class CLogCapture
 public:
     CLogCapture() { s_pActive = this; m_previous = qInstallMessageHandler(&CLogCapture::Handler); }
     ~CLogCapture() { qInstallMessageHandler(m_previous); s_pActive = nullptr; }
-    CLogCapture(const CLogCapture&) = delete;
-    CLogCapture& operator=(const CLogCapture&) = delete;
+    Q_DISABLE_COPY(CLogCapture)
 
     QStringList Lines() const
     {
@@ -38,9 +37,8 @@ private:
         if (pCapture && type == QtInfoMsg && strMessage.startsWith('[')) {
             QMutexLocker locker(&pCapture->m_mutex);
             pCapture->m_listLines.append(strMessage);
-        } else if (pCapture && pCapture->m_previous) {
+        } else if (pCapture && pCapture->m_previous)
             pCapture->m_previous(type, context, strMessage);
-        }
     }
 
     inline static CLogCapture* s_pActive = nullptr;
