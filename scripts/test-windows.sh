@@ -14,7 +14,7 @@ fi
 
 # Suites that are built but cannot run on Windows, with the reason.
 declare -A excluded=(
-    [tst_linuxplatform]="the Linux display layer (DRM sysfs); tst_windetection runs the Win32 one"
+    [tst_linuxplatform]="the Linux display layer (DRM sysfs); tst_detection runs the Win32 one"
 )
 # Not even built for Windows (tests/CMakeLists.txt): tst_ddcci_* (the Linux-only i2c-dev
 # plug-in), tst_manual (checks what the host builds: the PDF, cmake --install) and

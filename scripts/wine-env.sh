@@ -6,7 +6,7 @@ wine_start() {
     local dir=$1
     "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" xvfb fonts-dejavu-core || return 1
     export WINEPREFIX=$2 WINEARCH=win64 WINEDEBUG=-all
-    # What the Xvfb server below gives Wine; tst_windetection checks that it sees them all.
+    # What the Xvfb server below gives Wine; tst_detection checks that it sees them all.
     export ZAVO_WINE_MONITORS=2
     # No prompts for Wine's .NET and HTML engines, which nothing here uses.
     export WINEDLLOVERRIDES="mscoree,mshtml="
