@@ -165,11 +165,11 @@ m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.se
 
 # DDC/CI plug-in
 m codec-seed   plugins/common/DdcCodec.cpp 's/quint8 nSum = nSeed;/quint8 nSum = 0;/' \
-   "tst_ddcci_transport" "checksum ignores its seed"
+   "tst_ddcci_plugin" "checksum ignores its seed"
 m coalesce     plugins/common/DdcMonitorWorker.cpp 's/\n\s*&& last.nSelector == pJob->nSelector && last.nSubCode == pJob->nSubCode//' \
-   "tst_ddcci_worker" "writes of different sub-codes coalesce"
+   "tst_ddcci_plugin" "writes of different sub-codes coalesce"
 m held-thread  plugins/common/DdcMonitorWorker.cpp 's/std::this_thread::get_id\(\)/std::thread::id()/g' \
-   "tst_ddcci_worker" "a held selector pairs with another thread's data"
+   "tst_ddcci_plugin" "a held selector pairs with another thread's data"
 
 n=${#M_ID[@]}
 
