@@ -4,9 +4,14 @@
 #include "tests/support/LogCapture.h"
 #include "tests/support/TestSupport.h"
 
+#include <QAtomicInt>
+#include <QtConcurrent>
 #include <QtTest>
 
-// Transfers through CDDCUtil, checked on the simulated monitor's transcript and the log.
+#include <memory>
+
+// Transfers through CDDCUtil, checked on the simulated monitor's transcript and the log, alone and
+// from several threads at once; the code texts they are given.
 class TestVcpService : public QObject
 {
     Q_OBJECT
@@ -111,6 +116,111 @@ private slots:
         QVERIFY(log.Has(LOG_DEBUG, "CDDCUtil::SetVcp", QStringLiteral("-1 0x10 20")));
         QVERIFY(log.Has(LOG_DEBUG, "CDDCUtil::SetSubVcp", QStringLiteral("-1 0xEF 0x01")));
         QCOMPARE(TestSupport::Transcript(), QStringList());
+    }
+
+    void codeTextsAreCanonicalAndUnique()
+    {
+        QFile header(QFINDTESTDATA("../ddc/VcpCodes.h"));
+        QVERIFY(header.open(QIODevice::ReadOnly));
+        static const QRegularExpression s_reEntry(QStringLiteral("inline const QString ((VCP|EE|F0)_\\w+) = QStringLiteral\\(\"([^\"]*)\"\\);"));
+        // One spelling only, so that the same code compares and logs the same everywhere.
+        static const QRegularExpression s_reCode(QStringLiteral("^0x[0-9A-F]{2}$"));
+        QHash<QString, QString> hashSeen;   // "<group> <text>" to the name that has it
+        for (QRegularExpressionMatchIterator it = s_reEntry.globalMatch(QString::fromUtf8(header.readAll())); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            const QString strName = match.captured(1), strText = match.captured(3);
+            QVERIFY2(s_reCode.match(strText).hasMatch(), qPrintable(strName + QLatin1Char(' ') + strText));
+            // What the plug-in is handed for a code or sub-code text.
+            QCOMPARE(CDDCUtil::ValueFromText(strText), strText.mid(2).toInt(nullptr, 16));
+            // Codes share one space, sub-codes one per group.
+            const QString strKey = match.captured(2) + QLatin1Char(' ') + strText;
+            QVERIFY2(!hashSeen.contains(strKey), qPrintable(strName + QLatin1String(" repeats ") + hashSeen.value(strKey)));
+            hashSeen.insert(strKey, strName);
+        }
+        QVERIFY2(hashSeen.size() > 80, qPrintable(QString::number(hashSeen.size())));
+    }
+
+    void logLinesOfTwoThreadsNeverOverlap()
+    {
+        // The echo of the line "first" dawdles; a line "second" echoed meanwhile is an overlap.
+        static QAtomicInt s_nInFirst(0), s_nOverlaps(0);
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& strMessage) {
+            if (strMessage.endsWith(QLatin1String("first"))) {
+                s_nInFirst.storeRelease(1);
+                QThread::msleep(300);
+                s_nInFirst.storeRelease(0);
+            } else if (strMessage.endsWith(QLatin1String("second"))) {
+                s_nOverlaps.fetchAndAddOrdered(s_nInFirst.loadAcquire());
+            }
+        });
+        std::unique_ptr<QThread> pFirst(QThread::create([] { LOG_WRITE(LOG_INFO, QStringLiteral("first")); }));
+        pFirst->start();
+        QVERIFY(QTest::qWaitFor([] { return s_nInFirst.loadAcquire() == 1; }, 5000));
+        LOG_WRITE(LOG_INFO, QStringLiteral("second"));
+        pFirst->wait();
+        qInstallMessageHandler(previous);
+        QCOMPARE(s_nOverlaps.loadAcquire(), 0);
+    }
+
+    // Reads from pool threads, as page loads do, while the GUI thread writes other features of the
+    // same groups, switches monitors and detects again: every selector/data pair stays together
+    // and every pause keeps others off the monitor.
+    void threadsTogether()
+    {
+        // Both monitors answer the reads alike, so a read under a foreign selector is wrong.
+        const QByteArray baValues = R"("values":{"0xEE/0x08":2,"0xF0/0x0E":1,"0x12":40})";
+        QVERIFY(TestSupport::UseSimConfig("{\"monitors\":[{" + baValues + "},{" + baValues + "}]}"));
+        CLogCapture log;
+        CDDCUtil& ddc = *CDDCUtil::GetInstance();
+        QAtomicInt stop(0);
+        auto read = [&ddc, &stop] {
+            QStringList listWrong;
+            while (!stop.loadAcquire()) {
+                const QString strValues = ddc.GetSubVcp(VCP_EE_SELECT, VCP_EE_DATA, EE_KVM, 0) + QLatin1Char(' ')
+                    + ddc.GetSubVcp(VCP_F0_SELECT, VCP_F0_DATA, F0_ICE, 0) + QLatin1Char(' ') + ddc.GetVcp(VCP_CONTRAST);
+                QList<MonitorInfo> listMonitors;
+                ddc.GetMonitorList(listMonitors);
+                if (strValues != QLatin1String("2 1 40") || listMonitors.size() != 2 || ddc.GetCurrentMonitor().strMonitorName.isEmpty())
+                    listWrong.append(strValues);
+            }
+            return listWrong;
+        };
+        QList<QFuture<QStringList>> listReaders{QtConcurrent::run(read), QtConcurrent::run(read)};
+        for (int i = 0; i < 40; ++i) {
+            ddc.SetSubVcp(VCP_EE_SELECT, VCP_EE_DATA, EE_LIGHT_BRIGHTNESS, QString::number(i));
+            ddc.SetSubVcp(VCP_F0_SELECT, VCP_F0_DATA, F0_GA_HORIZONTAL, QString::number(i));
+            ddc.SetVcp(VCP_BRIGHTNESS, QString::number(i));
+            if (i % 8 == 3)
+                ddc.Init();
+            ddc.SetCurrentMonitor(i % 2);
+        }
+        // Let the readers run against the last selection once more, then stop them.
+        QTest::qWait(50);
+        stop.storeRelease(1);
+        for (QFuture<QStringList>& reader : listReaders)
+            QVERIFY2(reader.result().isEmpty(), qPrintable(reader.result().mid(0, 5).join(QLatin1String("; "))));
+        QCOMPARE(log.CountLevel(LOG_ERROR), 0);
+
+        const QStringList listLines = TestSupport::Transcript();
+        const QList<qint64> listTimes = TestSupport::Sim()->TranscriptTimes();
+        QVERIFY(listLines.contains(QStringLiteral("RESET")));
+        const QHash<QString, QString> hashDataOf{{VCP_EE_SELECT, VCP_EE_DATA}, {VCP_F0_SELECT, VCP_F0_DATA}};
+        int nPairs = 0;
+        for (int i = 0; i + 1 < listLines.size(); ++i) {
+            // "SET 1 0xF0 14": what, monitor, code; RESET has none.
+            const QStringList listThis = (listLines.at(i) + "  ").split(' '), listNext = (listLines.at(i + 1) + "  ").split(' ');
+            const qint64 nGapUs = listTimes.at(i + 1) - listTimes.at(i);
+            const QString strWhere = QStringLiteral("line %1: %2, then %3 after %4 us").arg(i).arg(listLines.at(i), listLines.at(i + 1)).arg(nGapUs);
+            // A selector's very next transfer is its data, on the same monitor; data follows nothing else.
+            const bool bSelector = hashDataOf.contains(listThis.at(2));
+            nPairs += bSelector;
+            QVERIFY2(bSelector ? listNext.at(1) == listThis.at(1) && listNext.at(2) == hashDataOf.value(listThis.at(2))
+                               : !hashDataOf.values().contains(listNext.at(2)), qPrintable(strWhere));
+            // Pauses after writes belong to the writer: nobody else reaches the monitor meanwhile.
+            if (!bSelector && listThis.at(0) == QLatin1String("SET"))
+                QVERIFY2(nGapUs >= (hashDataOf.values().contains(listThis.at(2)) ? 9900 : 4900), qPrintable(strWhere));
+        }
+        QVERIFY(nPairs > 80);   // the writes' own 80 and some reads
     }
 };
 
