@@ -4,8 +4,6 @@
 #include "plugins/ddcci/fake/FakeDdcMonitor.h"
 #include "plugins/ddcci/fake/FakeDdcRig.h"
 
-#include <QElapsedTimer>
-#include <QPluginLoader>
 #include <QtTest>
 
 #include <cerrno>
@@ -24,12 +22,12 @@ QString DeviceId(int nBus)
     return QStringLiteral("\\\\?\\DISPLAY#ZVO27A1#card0-DP-%1&UID%1#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}").arg(nBus);
 }
 
-DdcTimings Timings(int nGapMs, int nHoldMs = 2000, int nReadWaitMs = 5000)
+// The rig's fast timings with some changed.
+DdcTimings Fast(std::initializer_list<std::pair<int DdcTimings::*, int>> listChanges)
 {
     DdcTimings timings = CFakeDdcRig::FastTimings();
-    timings.nMessageGapMs = nGapMs;
-    timings.nSelectorHoldMs = nHoldMs;
-    timings.nReadWaitMs = nReadWaitMs;
+    for (const auto& change : listChanges)
+        timings.*change.first = change.second;
     return timings;
 }
 
@@ -148,9 +146,7 @@ private slots:
         QFETCH(int, times);
         QFETCH(EStatus, status);
         QFETCH(int, attempts);
-        DdcTimings timings = CFakeDdcRig::FastTimings();
-        timings.nRetryPauseMs = 30;
-        Rig rig(timings);
+        Rig rig(Fast({{&DdcTimings::nRetryPauseMs, 30}}));
         CFakeDdcMonitor& monitor = rig.Monitor();
         fault == Corrupt ? monitor.CorruptNextReplies(EReplyFault(arg), times)
             : fault == FailReads ? monitor.FailNextReads(arg, times)
@@ -166,7 +162,7 @@ private slots:
         if (status == EStatus::Ok)
             return;
         // Nothing worked better, so nothing was learnt.
-        QCOMPARE(rig.transport.ReplyDelayMs(), timings.nReplyDelayMs);
+        QCOMPARE(rig.transport.ReplyDelayMs(), CFakeDdcRig::FastTimings().nReplyDelayMs);
         if (fault == FailWrites || fault == FailReads)
             QCOMPARE(result.nError, arg);
         if (fault == FailWrites) {
@@ -200,9 +196,7 @@ private slots:
         QCOMPARE(rig.Monitor().Violations(), 0);
         // A slow display's reply time is learnt; the waits of 40, 60, 90, 135 ms hit it exactly, so
         // a sleep can't come short.
-        DdcTimings timings = CFakeDdcRig::FastTimings();
-        timings.nReplyDelayMs = 40;
-        Rig slow(timings);
+        Rig slow(Fast({{&DdcTimings::nReplyDelayMs, 40}}));
         slow.Monitor().SetRequiredDelays(135, 0);
         const CDdcTransport::Result first = slow.transport.GetVcp(0x10);
         QVERIFY2(first.nValue == 80, qPrintable(first.strWhy));
@@ -216,7 +210,7 @@ private slots:
     {
         // An adapter time-out ends the transfer, and the wedged device is dropped: the next
         // transfer opens it again and works.
-        Rig rig(Timings(1, 2000, 300));
+        Rig rig(Fast({{&DdcTimings::nReadWaitMs, 300}}));
         rig.Monitor().SetHang(CFakeDdcMonitor::EHang::UntilTimeout);
         QElapsedTimer timer;
         timer.start();
@@ -294,7 +288,7 @@ private slots:
         QFETCH(int, gapMs);
         QFETCH(int, holdMs);
         QFETCH(QString, calls);
-        Rig rig(Timings(gapMs, holdMs));
+        Rig rig(Fast({{&DdcTimings::nMessageGapMs, gapMs}, {&DdcTimings::nSelectorHoldMs, holdMs}}));
         QStringList listReads;
         auto run = [&rig, &listReads](const QString& strCalls) {
             for (const QString& strCall : strCalls.split(' ', Qt::SkipEmptyParts)) {
@@ -342,13 +336,12 @@ private slots:
         QPluginLoader loader(QStringLiteral(DDCCI_PLUGIN_FILE));
         auto* pPlugin = qobject_cast<CMonitorCtrlInterface*>(loader.instance());
         QVERIFY2(pPlugin, qPrintable(loader.errorString()));
-        const int nId = pPlugin->GetMonitorIndex(DeviceId(65000));
-        QCOMPARE(nId, 0);
+        QCOMPARE(pPlugin->GetMonitorIndex(DeviceId(65000)), 0);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("/dev/i2c-65000 does not exist.*modprobe i2c-dev"));
-        QCOMPARE(pPlugin->GetVcp(nId, "0x10"), QStringLiteral("-1"));
-        pPlugin->SetVcp(nId, "0x10", 50);
+        QCOMPARE(pPlugin->GetVcp(0, "0x10"), QStringLiteral("-1"));
+        pPlugin->SetVcp(0, "0x10", 50);
         pPlugin->Reset();
-        QCOMPARE(pPlugin->GetVcp(nId, "0x10"), QStringLiteral("-1"));
+        QCOMPARE(pPlugin->GetVcp(0, "0x10"), QStringLiteral("-1"));
         delete pPlugin;
     }
 };
