@@ -69,9 +69,9 @@ m cur-monitor  ddc/DDCUtil.cpp 's/(info.nMonitorId == nMonitorId\) \{\n\s*)m_cur
 m sub-order    ddc/DDCUtil.cpp 's/(    if \(m_pMonitorCtrl\)\n        m_pMonitorCtrl->SetVcp\(nId, strSelectCode, ValueFromText\(strSubCode\)\);\n)(.*?)(    if \(m_pMonitorCtrl\)\n        m_pMonitorCtrl->SetVcp\(nId, strDataCode, nValue\);\n)/$2$3$1/s' \
    "tst_vcpservice tst_standardpage" "sub-code write sends the data before the selector"
 m sub-split    ddc/DDCUtil.cpp 's/(ValueFromText\(strValue\);\n)    QThread::msleep\(10\);/$1    locker.unlock();\n    QThread::msleep(10);\n    locker.relock();/' \
-   "tst_concurrency tst_vcpservice" "sub-code write lets go of the lock between selector and data"
+   "tst_vcpservice" "sub-code write lets go of the lock between selector and data"
 m getsub-split ddc/DDCUtil.cpp 's/(    if \(nDelayMs > 0\)\n)(\s*QThread::msleep\(static_cast<unsigned long>\(nDelayMs\)\);)/    locker.unlock();\n$1$2\n    locker.relock();/' \
-   "tst_concurrency tst_vcpservice" "sub-code read lets go of the lock between selector and data"
+   "tst_vcpservice" "sub-code read lets go of the lock between selector and data"
 m set-pause    ddc/DDCUtil.cpp 's/    QThread::msleep\(5\);\n//' \
    "tst_vcpservice" "no pause after a plain write"
 m sub-pause    ddc/DDCUtil.cpp 's/(SetVcp\(nId, strDataCode, nValue\);\n)    QThread::msleep\(10\);\n/$1/' \
@@ -157,7 +157,7 @@ m log-format   app/Logger.cpp 's/"\[%1\] \[%2\] %3\(\): %4"/"[%1] [%2] %3: %4"/'
 m log-level    app/Logger.cpp 's/QStringLiteral\("Warnning"\)/QStringLiteral("Warning ")/' \
    "tst_startup" "warning level word spelt differently"
 m log-mutex    app/Logger.cpp 's/(Logger::WriteLog\(.*?)    QMutexLocker locker\(&s_logMutex\);\n/$1/s' \
-   "tst_concurrency" "log lines written without the mutex"
+   "tst_vcpservice" "log lines written without the mutex"
 m single-name  app/QSingleApplication.cpp 's/const QString strName = ORGANIZATION \+ APPLICATION;/const QString strName = APPLICATION;/' \
    "tst_singleinstance" "single-instance server under another name"
 m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.setIniCodec\("UTF-8"\);\n/$1/s' \
@@ -165,11 +165,11 @@ m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.se
 
 # DDC/CI plug-in
 m codec-seed   plugins/common/DdcCodec.cpp 's/quint8 nSum = nSeed;/quint8 nSum = 0;/' \
-   "tst_ddcci_transport" "checksum ignores its seed"
+   "tst_ddcci_plugin" "checksum ignores its seed"
 m coalesce     plugins/common/DdcMonitorWorker.cpp 's/\n\s*&& last.nSelector == pJob->nSelector && last.nSubCode == pJob->nSubCode//' \
-   "tst_ddcci_worker" "writes of different sub-codes coalesce"
+   "tst_ddcci_plugin" "writes of different sub-codes coalesce"
 m held-thread  plugins/common/DdcMonitorWorker.cpp 's/std::this_thread::get_id\(\)/std::thread::id()/g' \
-   "tst_ddcci_worker" "a held selector pairs with another thread's data"
+   "tst_ddcci_plugin" "a held selector pairs with another thread's data"
 
 n=${#M_ID[@]}
 
