@@ -1,7 +1,5 @@
-// The control manager's rules with the real pages: one main window with all pages, wired as
-// start-up wires it, on the simulated monitor. A rule's value changes must reach the monitor
-// through the owning page's slot (once), the other pages follow without writing, and every
-// control ends as the rules leave it, all others as they were.
+// The control manager's rules on the real pages of one main window: value changes reach the monitor
+// once, through the owning page; other pages follow silently; every control ends as the rules say.
 
 #include "tests/support/PageRecorders.h"
 #include "ui/frame/CtrlWidgetMana.h"
@@ -181,9 +179,8 @@ const Rule kRules[] = {
     // The switch pauses 2 s and resets the plug-in a second later.
     {"adaptive sync on", "adaptiveSync=1", ON, 0, "-proportional", "0xEB=1 RESET"},
     {"adaptive sync off", "adaptiveSync=0", ON, 0, "", "0xEB=0 RESET"},
-    // Fills hand the values they read to the manager. Scenario 1 first enables all, then
-    // dynamic contrast locks brightness and contrast; the standard page's game-set fill stores
-    // the preset and the manager applies it.
+    // Fills hand their values to the manager: scenario 1 enables all, then dynamic contrast locks
+    // brightness and contrast; the standard page's game-set fill applies its preset.
     {"fill gfx: dynamic contrast", "gfx.btnRefreshGraphics<0xEE/0x03=1", OFF, 0, "@dcFill", ""},
     {"fill gfx: Movie", "gfx.btnRefreshGraphics<0x22=3", ON, 0, "@movie1 +gameGroup +gameBar", "0x10=65 @scnW @ohm"},
     {"fill game: adaptive sync", "game.btnRefreshGameSet<0xEB=1", ON, 0, "-proportional adaptiveSync=1", ""},
@@ -239,9 +236,8 @@ class TestCtrlIntegration : public QObject
         TestSupport::Sim()->ClearTranscript();
     }
 
-    // The action of a rule, ready to run: a slider is set; pImplied gets a box's new index. A
-    // box's choice is made with setCurrentIndex, which emits what a user's choice emits: the only
-    // way to change the boxes this product keeps disabled or hidden. A button's panel is enabled first.
+    // A rule's action: a slider is set (pImplied gets a box's new index); setCurrentIndex emits what a
+    // user's choice emits, also on boxes kept disabled; a button's panel is enabled first.
     std::function<void()> Prepare(const QString& strAction, QStringList* pImplied = nullptr)
     {
         if (!strAction.contains('.')) {
@@ -284,9 +280,8 @@ private slots:
                               {TestSupport::Child<QWidget>(Page(strEntry.section('=', 1).left(1).toInt()), strName),
                                strEntry.section(':', 1).toInt(), bManaged});
         }
-        // The standard page loads by itself a second after construction, the others when shown.
-        // Nothing is switched on: the rules the fills hand values to only enable, so any write
-        // would be a fault.
+        // The standard page loads itself a second after construction, the others when shown; the
+        // fills' rules only enable, so any write is a fault.
         const QPair<const char*, int> loads[] = {
             {nullptr, 24}, {"btnProfessionalGraphics", 24}, {"btnProfessionalGame", 19}, {"btnSystemSetting", 12}};
         for (const auto& load : loads) {
@@ -350,9 +345,8 @@ private slots:
         }
     }
 
-    // Run last: the manager's controls re-registered away from the window's pages, then all of
-    // them destroyed while still registered (the pages go before the manager), and game modes
-    // outside the presets.
+    // Last: controls re-registered away from the pages, then destroyed while registered (pages go
+    // before the manager), and game modes outside the presets.
     void registrationChanges()
     {
         CtrlWidgetMana* pMana = CtrlWidgetMana::GetInstance();

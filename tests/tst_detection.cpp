@@ -150,12 +150,8 @@ private slots:
         QCOMPARE(log.Count(LOG_INFO, "CDDCUtil::Init", "===> [ZVO] monitor didn't detected! <==="), 1);
     }
 
-    // Names: the EDID's, else the model code of the device id without the maker's letters; the
-    // log names the model code. Lower-case ids find their EDIDs under the keys as stored, also when
-    // only the search does (a case-sensitive store), in any order; without an EDID of its own a
-    // monitor takes the first one the search reads. Which monitors count: the physical monitors
-    // of their display, active and not mirroring. A failing display is skipped, a failing walk
-    // ends the detection; either way it finishes.
+    // Names: the EDID's, else the model code; ids of any case find their EDIDs; only active,
+    // non-mirroring physical monitors count; a failing display or walk ends detection cleanly.
     void detection_data()
     {
         QTest::addColumn<CFakePlatform>("platform");

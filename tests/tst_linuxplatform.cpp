@@ -61,10 +61,8 @@ private slots:
     }
     void cleanup() { CDDCUtil::GetInstance()->SetDisplayPlatform(nullptr); }
 
-    // Connected and enabled connectors in natural order, with ids in the Windows shape. The cut
-    // EDID leaves the model code; the connector without a bus has no model code but its EDID
-    // names it, or else its connector does; the one without an EDID takes the first EDID found,
-    // as on Windows. Each detection reads sysfs again; without a tree there is nothing.
+    // Connected, enabled connectors in natural order with Windows-shaped ids; names fall back to
+    // the model code, the EDID, the connector, as on Windows; each detection reads sysfs again.
     void detectionNamesEachConnector()
     {
         AddConnector("card1-HDMI-A-3", "connected", "enabled", Edid("ABC", 0x5678, "", char(0xFE)), -1);

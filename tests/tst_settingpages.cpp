@@ -21,9 +21,8 @@ const QString SYSTEM_LOAD = "REE/07=1, REE/08=2, REE/09=1, RCC=3, RF0/07=1, REE/
                             "R60=17, RF0/01=3, RF0/00=4";
 }
 
-// The professional graphics and game pages and the system-setting page, made afresh for each
-// row and not loaded: what a load reads and shows, what each control writes and announces. The
-// graphics and game pages exist together, as in the main window: they share gamma and gamut.
+// The graphics, game and system pages, made afresh per row: what a load reads and shows, what each
+// control writes and announces. Graphics and game exist together: they share gamma and gamut.
 class TestSettingPages : public QObject
 {
     Q_OBJECT

@@ -35,9 +35,8 @@ private:
 private slots:
     void init() { m_pTemp = std::make_unique<QTemporaryDir>(); }
 
-    // Whatever the runtime folder is like, the socket and its folder belong to this user alone.
-    // A second copy ends at once, also after a peer that sent nothing was dropped; a killed copy
-    // leaves its socket behind, and the next one takes it over.
+    // Socket and folder are this user's alone; a second copy ends, also after a silent peer was
+    // dropped; a killed copy's socket is taken over by the next.
     void guard_data()
     {
         QTest::addColumn<QString>("runtimeDir");
@@ -91,9 +90,8 @@ private slots:
         QVERIFY(TestSupport::SecondCopyEnds(strRuntime, strTemp) && next.IsRunning());
     }
 
-    // A shared temporary folder whose runtime folder for us was taken by another user: the name
-    // falls back to the bare name in the shared folder, where another user listens first. That is
-    // not our copy.
+    // Our runtime folder squatted by another user: the bare name in the shared folder, where that
+    // user listens first, is not our copy.
     void socketOfAnotherUserIsNotThisUsersCopy()
     {
         if (::geteuid() != 0)

@@ -50,9 +50,8 @@ private slots:
     }
     void cleanupTestCase() { m_pPage.reset(); }
 
-    // Each refresh button resets, pauses, then reloads its group, writing only selectors. Failed reads show 0
-    // or an empty box and change no preset; presets, crosshair and light colour show their buttons, lock the
-    // groups and name the mode; a hidden game preset is not handed to the control manager. In order.
+    // Each refresh resets, pauses and reloads its group, writing only selectors; failed reads show 0 or
+    // nothing and keep the preset; a hidden game preset is not handed to the manager. In order.
     void refresh_data()
     {
         QTest::addColumn<QString>("values");

