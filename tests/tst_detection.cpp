@@ -2,7 +2,6 @@
 #include "ddc/platform/DisplayDeviceId.h"
 #include "ddc/platform/DisplayPlatform.h"
 #include "ddc/platform/EdidRegistry.h"
-#include "tests/support/ClientProcess.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TestSupport.h"
 

@@ -1,7 +1,7 @@
 #include "ddc/DDCUtil.h"
 #include "ddc/platform/LinuxDisplayPlatform.h"
-#include "tests/support/ClientProcess.h"
 #include "tests/support/LogCapture.h"
+#include "tests/support/TestSupport.h"
 
 #include <QtTest>
 

@@ -11,12 +11,6 @@
 
 namespace
 {
-QByteArray ReadAll(const QString& strPath)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
-}
-
 // Reads (nWrite < 0) or writes a feature ("0x10" or "0xEE/0x02") of a monitor on the plug-in.
 QString Transfer(const QString& strFeature, int nWrite = -1, int nMonitor = 0)
 {
@@ -41,15 +35,12 @@ private slots:
     {
         // The simulated monitor reads Monitor.sim.json when it is created, on the service's first use.
         const QString strDir = QCoreApplication::applicationDirPath() + QStringLiteral("/plugins/");
-        QFile file(strDir + "Monitor.sim.json");
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(R"({"transcript":"sim-test-transcript.log","monitors":[{"edid":")"
-                   + ReadAll(QFINDTESTDATA("data/edid/hex/AAA8542_E27C769CDF53.hex")) + R"("},{"edid":")"
-                   + ReadAll(QFINDTESTDATA("data/edid/hex/ACB049B_E63B794062B0.hex")) + R"("},{}]})");
-        file.close();
+        TestSupport::WriteFile(strDir + "Monitor.sim.json", R"({"transcript":"sim-test-transcript.log","monitors":[{"edid":")"
+                   + TestSupport::ReadAll(QFINDTESTDATA("data/edid/hex/AAA8542_E27C769CDF53.hex")).trimmed() + R"("},{"edid":")"
+                   + TestSupport::ReadAll(QFINDTESTDATA("data/edid/hex/ACB049B_E63B794062B0.hex")).trimmed() + R"("},{}]})");
         CDDCUtil& ddc = *CDDCUtil::GetInstance();
         ddc.Init();
-        QFile::remove(file.fileName());
+        QFile::remove(strDir + "Monitor.sim.json");
         QList<MonitorInfo> listMonitors;
         ddc.GetMonitorList(listMonitors);
         QStringList listNames;
@@ -60,7 +51,7 @@ private slots:
         ddc.SetCurrentMonitor(1);
         ddc.SetVcp(VCP_BRIGHTNESS, QStringLiteral("0x20"));
         QCOMPARE(ddc.GetVcp(VCP_BRIGHTNESS), QStringLiteral("32"));
-        const QStringList listLines = QString::fromUtf8(ReadAll(strDir + "sim-test-transcript.log")).split('\n');
+        const QStringList listLines = QString::fromUtf8(TestSupport::ReadAll(strDir + "sim-test-transcript.log").trimmed()).split('\n');
         QCOMPARE(listLines, TestSupport::Transcript());
         QCOMPARE(listLines.mid(listLines.size() - 2), (QStringList{"SET 1 0x10 32", "GET 1 0x10 32"}));
     }
@@ -156,7 +147,7 @@ private slots:
         // One spelling only, so that the same code compares and logs the same everywhere.
         static const QRegularExpression s_reCode(QStringLiteral("^0x[0-9A-F]{2}$"));
         QHash<QString, QString> hashSeen;   // "<group> <text>" to the name that has it
-        for (auto it = s_reEntry.globalMatch(QString::fromUtf8(ReadAll(QFINDTESTDATA("../ddc/VcpCodes.h")))); it.hasNext();) {
+        for (auto it = s_reEntry.globalMatch(QString::fromUtf8(TestSupport::ReadAll(QFINDTESTDATA("../ddc/VcpCodes.h")))); it.hasNext();) {
             const QRegularExpressionMatch match = it.next();
             const QString strName = match.captured(1), strText = match.captured(3);
             QVERIFY2(s_reCode.match(strText).hasMatch(), qPrintable(strName + QLatin1Char(' ') + strText));

@@ -2,13 +2,32 @@
 
 #include "plugins/sim/SimMonitorControl.h"
 
-#include <QObject>
-#include <QString>
-#include <QStringList>
+#include <QtTest>
 
 // Helpers shared by the test suites.
 namespace TestSupport
 {
+// Writes a settings file with a time stamp of its own: QSettings takes an unchanged size and time
+// (a rewrite within the file system's clock tick) for an unchanged file and reuses what it read.
+inline void WriteFile(const QString& strPath, const QByteArray& baContent)
+{
+    static int s_nWrites = 0;
+    QFile file(strPath);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(baContent) == baContent.size(), qPrintable(strPath));
+    file.flush();
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++s_nWrites), QFileDevice::FileModificationTime));
+}
+inline QByteArray ReadAll(const QString& strPath, QIODevice::OpenMode mode = QIODevice::ReadOnly)
+{
+    QFile file(strPath);
+    return file.open(mode) ? file.readAll() : QByteArray();
+}
+// A text file's lines, read as UTF-8, without empty ones.
+inline QStringList ReadLines(const QString& strPath)
+{
+    return QString::fromUtf8(ReadAll(strPath, QIODevice::ReadOnly | QIODevice::Text)).split('\n', Qt::SkipEmptyParts);
+}
+
 // The simulated monitor the client has loaded (the same root instance).
 CSimMonitorControl* Sim();
 // Loads a simulated-monitor configuration (JSON text) and re-detects, so that the client sees
