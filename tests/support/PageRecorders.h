@@ -149,9 +149,10 @@ inline void Act(QWidget* pPage, const QString& strAction)
     } else if (auto* pSlider = pPage->findChild<QSlider*>(strName)) {
         pSlider->setValue(nValue);
     } else if (auto* pBox = pPage->findChild<QComboBox*>(strName)) {
-        pBox->blockSignals(true);
-        pBox->setCurrentIndex(nValue < 0 ? 0 : -1);
-        pBox->blockSignals(false);
+        {
+            const QSignalBlocker blocker(pBox);
+            pBox->setCurrentIndex(nValue < 0 ? 0 : -1);
+        }
         pBox->setCurrentIndex(nValue);
     } else {
         auto* pButton = TestSupport::Child<QAbstractButton>(pPage, strName);
