@@ -6,6 +6,7 @@
 #include "ui/frame/CtrlWidgetMana.h"
 #include "ui/frame/MainWindow.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
@@ -65,6 +66,10 @@ void LoadStyleSheets(QApplication& app, const QString& strFolder)
     if (listNames.isEmpty())
         return;
     app.setStyleSheet(ConcatenateStyleSheets(strFolder, listNames));
+    // The windows' font from the sheets becomes the application's, which every widget starts with.
+    QDialog window;
+    window.ensurePolished();
+    QApplication::setFont(window.font());
 }
 
 int RunClient(int argc, char* argv[])

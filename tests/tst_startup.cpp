@@ -270,6 +270,9 @@ private slots:
         LoadStyleSheets(*qApp);
         const QByteArray baCommon = ReadAll(STYLE_SHEET_FOLDER + "/Common.qss");
         QVERIFY(!baCommon.isEmpty() && qApp->styleSheet().contains(QString::fromUtf8(baCommon)) && qApp->styleSheet() == ReadStyleSheets(STYLE_SHEET_FOLDER));
+        // The windows' font is the application's, so widgets are built with it.
+        QCOMPARE(QApplication::font().families().value(0), QStringLiteral("Microsoft YaHei"));
+        QCOMPARE(QApplication::font().pointSize(), 10);
         static QStringList s_listWarnings;
         const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& strMsg) {
             if (type == QtWarningMsg && strMsg.contains("style sheet", Qt::CaseInsensitive))
