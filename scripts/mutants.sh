@@ -160,6 +160,8 @@ m log-mutex    app/Logger.cpp 's/(Logger::WriteLog\(.*?)    QMutexLocker locker\
    "tst_vcpservice" "log lines written without the mutex"
 m single-name  app/QSingleApplication.cpp 's/const QString strName = ORGANIZATION \+ APPLICATION;/const QString strName = APPLICATION;/' \
    "tst_singleinstance" "single-instance server under another name"
+m app-font     app/StartUp.cpp 's/    QApplication::setFont\(window.font\(\)\);\n//' \
+   "tst_startup" "the windows' font not made the application's"
 m set-codec    app/ConfigSettings.cpp 's/(void SetConfigValue.*?)    settings.setIniCodec\("UTF-8"\);\n/$1/s' \
    "tst_startup" "settings written without the UTF-8 codec"
 
